@@ -9,7 +9,8 @@
 // every message the program shows is user-facing text; what() gives UTF-8.
 class Exception : public std::exception {
  public:
-  explicit Exception(QString message) : FMessage(std::move(message)), FUtf8(FMessage.toStdString()) {}
+  explicit Exception(QString message)
+      : FMessage(std::move(message)), FUtf8(FMessage.toStdString()) {}
 
   const QString& Message() const noexcept { return FMessage; }
   void SetMessage(const QString& message) {

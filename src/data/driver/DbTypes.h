@@ -73,4 +73,24 @@ QDateTime CanonicalToDateTime(const QString& text);
 // A naive date-time (UTC spec, see above).
 QDateTime MakeDateTime(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0);
 bool IsNull(const QVariant& v);
+
+// The seven kinds a value travels as between the drivers and the datasets.
+enum class TKind { Null, Integer, Double, Boolean, Text, DateTime, Blob };
+// Kind of a value as it stands (QDate and QTime count as date-times).
+TKind KindOf(const QVariant& v);
+// Kind a field type is carried as; Null for ftUnknown.
+TKind KindOf(TFieldType type);
+// The value a driver binds for a parameter: null, qint64, double, bool,
+// QString, QDateTime or QByteArray. A declared DataType decides the kind; a
+// value that cannot be read as that kind (e.g. "abc" for an integer) throws
+// EDatabaseError naming the parameter rather than binding something else.
+// A QDate becomes midnight, a QTime that time on 30 December 1899.
+QVariant ToBindValue(const TDbParam& param);
+// Field type reported for a kind (Null gives ftUnknown).
+TFieldType FieldTypeOf(TKind kind);
 }  // namespace DbValue
+
+// Looks up a parameter by name without regard to case (a leading ':' or '@'
+// on `name` is ignored); nullptr when absent. The first of duplicates wins.
+TDbParam* FindDbParam(std::vector<TDbParam>& params, const QString& name);
+const TDbParam* FindDbParam(const std::vector<TDbParam>& params, const QString& name);

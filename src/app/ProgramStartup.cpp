@@ -1,0 +1,72 @@
+#include "app/ProgramStartup.h"
+
+#include "app/StartupModules.h"
+#include "app/StartupPrompts.h"
+#include "app/StartupSequence.h"
+#include "app/StepProgressBar.h"
+#include "app/fmJail_Progress.h"
+#include "app/fmSplash.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+
+namespace {
+void RestoreDefaultCursor() {
+  while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+  if (frmSplash) frmSplash->unsetCursor();
+}
+
+// Whatever the main window left alive of the two start-up windows.
+void FreeStartupWindows() {
+  delete frmJail_Progress.data();
+  delete frmSplash.data();
+}
+}  // namespace
+
+int RunGuiProgram(int& argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationDisplayName(ApplicationTitle());
+
+  frmSplash = new TfrmSplash();
+  frmSplash->setCursor(Qt::WaitCursor);
+  frmSplash->pbarPrimary->setVisible(true);
+  frmSplash->lblPrimaryCaption->setVisible(true);
+  frmSplash->show();
+
+  TGuiStartupPrompts prompts;
+  TStartupSequence sequence(ProgramStartupSlots(), prompts);
+  sequence.SetSplashStep([](int iMax, const QString& caption) {
+    if (frmSplash) frmSplash->PrimaryStepIt(iMax, caption);
+  });
+  sequence.SetUserAbortedLogin(ProgramUserAbortedLogin());
+
+  const TStartupOutcome outcome = sequence.Start();
+  RestoreDefaultCursor();
+
+  int status = 0;
+  switch (outcome) {
+    case TStartupOutcome::Failed:
+      status = 1;
+      break;
+    case TStartupOutcome::Aborted:
+      break;
+    case TStartupOutcome::Running:
+      if (!sequence.IsCreated(QStringLiteral("frmJBReportsMain"))) {
+        FreeStartupWindows();
+        prompts.ShowInformation(
+            QStringLiteral("The report catalogue is not available in this build."));
+      } else {
+        if (frmJail_Progress) {
+          frmJail_Progress->setWindowTitle(
+              QStringLiteral("Initializing Facility Reports (Can Take A Few Seconds)..."));
+          frmJail_Progress->prgJAIL->StepIt();
+        }
+        status = app.exec();
+      }
+      sequence.Shutdown();
+      break;
+  }
+  FreeStartupWindows();
+  return status;
+}

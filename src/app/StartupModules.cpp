@@ -1,0 +1,32 @@
+#include "app/StartupModules.h"
+
+namespace {
+// A slot whose module has not joined the build yet.
+TStartupSlot EmptySlot(const char* globalName, int step) {
+  TStartupSlot slot;
+  slot.GlobalName = QString::fromLatin1(globalName);
+  slot.Step = step;
+  return slot;
+}
+}  // namespace
+
+std::vector<TStartupSlot> ProgramStartupSlots() {
+  return {
+      EmptySlot("dtmAccess", 1),
+      EmptySlot("dtmJAILCFG", 1),
+      EmptySlot("dtmSharedINI", 1),
+      EmptySlot("dtmMastCfg", 2),
+      EmptySlot("dtmCharges", 3),
+      EmptySlot("dtmJailAdminReportsConfig", 4),
+      EmptySlot("dtmJailConfigIni", 5),
+      EmptySlot("dtmJailAdminReports", 6),
+      // Once created: Connection = dtmJailAdminReports->dbJail, the two table
+      // names, and ShowWitnessSignatures from the shared settings.
+      EmptySlot("dtmSignatures", 7),
+      // The login, the access check and the facility choice run inside its
+      // creation.
+      EmptySlot("frmJBReportsMain", 8),
+  };
+}
+
+std::function<bool()> ProgramUserAbortedLogin() { return {}; }
