@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Writes the demo configuration build/Keystane.Cfg/Keystane.ini pointing at the
-# embedded demo database, and creates that database on first start.
+# embedded demo database, and creates that database on first start. The
+# program builds the database under a temporary name and never leaves a
+# partial file, so a failed run can simply be repeated.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -33,7 +35,7 @@ fi
 if [ ! -f "$DB" ]; then
   echo "==> demo database: creating $DB"
   "$BUILD_DIR/Keystane.App/tallyhouse" demo-db "$DB" \
-    || { rm -f "$DB"; echo "error: demo database could not be created" >&2; exit 1; }
+    || { echo "error: demo database could not be created" >&2; exit 1; }
 else
   echo "==> demo database: $DB present"
 fi

@@ -32,9 +32,10 @@ TBusyDisplay::~TBusyDisplay() {
 void TBusyDisplay::Show() {
   if (!FWorkingMessageForm) return;
   Hide();
-  QRect frame = FWorkingMessageForm->frameGeometry();
-  frame.moveCenter(CentreArea(FOwner).center());
-  FWorkingMessageForm->move(frame.topLeft());
+  // The window has no frame, so its own geometry is what is centred.
+  QRect area(QPoint(0, 0), FWorkingMessageForm->size());
+  area.moveCenter(CentreArea(FOwner).center());
+  FWorkingMessageForm->setGeometry(area);
   FWorkingMessageForm->show();
   FWorkingMessageForm->raise();
   // Let it paint before the caller's long work starts; nothing the user does

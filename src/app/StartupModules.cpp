@@ -29,4 +29,6 @@ std::vector<TStartupSlot> ProgramStartupSlots() {
   };
 }
 
-std::function<bool()> ProgramUserAbortedLogin() { return {}; }
+std::function<bool()> ProgramUserAbortedLogin() {
+  return {};
+}

@@ -4,7 +4,9 @@
 
 #include <QtGlobal>
 
-QString ApplicationTitle() { return QStringLiteral("Ruzi Zavod Odezide"); }
+QString ApplicationTitle() {
+  return QStringLiteral("Ruzi Zavod Odezide");
+}
 
 TStartupSequence::TStartupSequence(std::vector<TStartupSlot> startupSlots, IStartupPrompts& prompts)
     : FSlots(std::move(startupSlots)), FPrompts(prompts) {}
@@ -56,7 +58,9 @@ TStartupOutcome TStartupSequence::Start() {
   return TStartupOutcome::Running;
 }
 
-void TStartupSequence::Shutdown() { DestroyAll(true); }
+void TStartupSequence::Shutdown() {
+  DestroyAll(true);
+}
 
 bool TStartupSequence::IsCreated(const QString& globalName) const {
   for (const TStartupSlot& slot : FSlots)

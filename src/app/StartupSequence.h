@@ -17,7 +17,7 @@ QString ApplicationTitle();
 // A slot whose module is not part of the build has no Create and is skipped.
 struct TStartupSlot {
   QString GlobalName;
-  int Step = 0;  // 1..TStartupSequence::StepCount
+  int Step = 0;                   // 1..TStartupSequence::StepCount
   std::function<void()> Create;   // creates the object and sets the global
   std::function<bool()> Exists;   // the global is set
   std::function<void()> Destroy;  // clears the global, then destroys the object
@@ -31,9 +31,8 @@ struct TStartupSlot {
 // the teardown that may fail (ending a login session, say): destructors must
 // not throw, so it runs first and the object is destroyed whatever it throws.
 template <class T, class TGlobal>
-TStartupSlot GlobalSlot(QString globalName, int step, TGlobal& global,
-                        std::function<T*()> make, std::function<void(T&)> setUp = {},
-                        std::function<void(T&)> close = {}) {
+TStartupSlot GlobalSlot(QString globalName, int step, TGlobal& global, std::function<T*()> make,
+                        std::function<void(T&)> setUp = {}, std::function<void(T&)> close = {}) {
   TStartupSlot slot;
   slot.GlobalName = std::move(globalName);
   slot.Step = step;
@@ -75,7 +74,9 @@ class TStartupSequence {
 
   void SetSplashStep(TSplashStep splashStep) { FSplashStep = std::move(splashStep); }
   // Reports the session's abort flag once the main window has been created.
-  void SetUserAbortedLogin(std::function<bool()> aborted) { FUserAbortedLogin = std::move(aborted); }
+  void SetUserAbortedLogin(std::function<bool()> aborted) {
+    FUserAbortedLogin = std::move(aborted);
+  }
 
   TStartupOutcome Start();
   // The normal end: destroys what exists, last created first. A failing

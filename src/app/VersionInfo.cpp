@@ -8,9 +8,8 @@ constexpr int kVersionParts[4] = {TH_VERSION_MAJOR, TH_VERSION_MINOR, TH_VERSION
                                   TH_VERSION_BUILD + 0};
 
 const char* const kFieldLabels[TVersionInfo::StringFieldCount] = {
-    "Company name",     "File description",   "File version",  "Internal name",
-    "Legal copyright",  "Legal trademarks",   "Original file name", "Product name",
-    "Product version",  "Comments"};
+    "Company name",     "File description",   "File version", "Internal name",   "Legal copyright",
+    "Legal trademarks", "Original file name", "Product name", "Product version", "Comments"};
 }  // namespace
 
 QString TVersionInfo::FileVersionText() {

@@ -130,7 +130,9 @@ void TfrmSplash::SetProgramGroup(const QString& value) {
   lblPROGRAM_GROUP->setText(value);
 }
 
-void TfrmSplash::PrimaryStepIt(const QString& sCaption) { PrimaryStepIt(FMaxSteps, sCaption); }
+void TfrmSplash::PrimaryStepIt(const QString& sCaption) {
+  PrimaryStepIt(FMaxSteps, sCaption);
+}
 
 void TfrmSplash::PrimaryStepIt(int iMax, const QString& sCaption) {
   if (xiPrimaryStepCnt == 0) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/utThemeSupport.h"
 #include "app/VersionInfo.h"
+#include "app/utThemeSupport.h"
 
 #include <QPointer>
 

@@ -5,6 +5,7 @@
 #include <QDateTimeEdit>
 #include <QEvent>
 #include <QFontInfo>
+#include <QPointer>
 
 #include <algorithm>
 #include <utility>
@@ -48,6 +49,39 @@ void SetColourIfWhite(QPalette& palette, QPalette::ColorRole role, const QColor&
     changed = true;
   }
 }
+
+// A window with a font of its own is not told when the application's font
+// changes: only the application object is. One watcher passes that on to every
+// themed window, after the change has settled (queued), when the class fonts
+// the platform registers have been brought up to date too.
+class TNrvAppFontWatcher : public QObject {
+  Q_OBJECT
+
+ public:
+  static TNrvAppFontWatcher* Instance() {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return nullptr;
+    static QPointer<TNrvAppFontWatcher> watcher;
+    if (!watcher) {
+      watcher = new TNrvAppFontWatcher(app);
+      app->installEventFilter(watcher);
+    }
+    return watcher;
+  }
+
+ signals:
+  void SystemFontChanged();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ApplicationFontChange && watched == QCoreApplication::instance())
+      emit SystemFontChanged();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  using QObject::QObject;
+};
 
 }  // namespace
 
@@ -101,6 +135,13 @@ void FixNrvDatePickers(QWidget* window) {
 
 TNrvThemeSupport::TNrvThemeSupport(QWidget* window) : QObject(window), FWindow(window) {
   window->installEventFilter(this);
+  if (TNrvAppFontWatcher* watcher = TNrvAppFontWatcher::Instance())
+    connect(
+        watcher, &TNrvAppFontWatcher::SystemFontChanged, this,
+        [this] {
+          if (FApplied) RefreshFont();
+        },
+        Qt::QueuedConnection);
 }
 
 void TNrvThemeSupport::RefreshFont() {
@@ -127,6 +168,8 @@ bool TNrvThemeSupport::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
       case QEvent::ApplicationFontChange:
+      case QEvent::ThemeChange:
+        // The desktop's fonts or settings changed.
         if (FApplied) RefreshFont();
         break;
       default:
@@ -157,3 +200,5 @@ void TNrvMainThemeForm::ThemeChange(QObject*) {
 void TNrvMainThemeForm::RefreshFont() {
   FThemeSupport->RefreshFont();
 }
+
+#include "utThemeSupport.moc"

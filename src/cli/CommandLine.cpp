@@ -45,10 +45,10 @@ void RunDemoDb(const QStringList& args) {
 }  // namespace
 
 bool IsCommandLineRequest(const QStringList& args) {
-  static const QStringList kCommands = {
-      QStringLiteral("--version"), QStringLiteral("--help"), QStringLiteral("-h"),
-      QStringLiteral("demo-db"),   QStringLiteral("sql"),    QStringLiteral("list"),
-      QStringLiteral("run")};
+  static const QStringList kCommands = {QStringLiteral("--version"), QStringLiteral("--help"),
+                                        QStringLiteral("-h"),        QStringLiteral("demo-db"),
+                                        QStringLiteral("sql"),       QStringLiteral("list"),
+                                        QStringLiteral("run")};
   return !args.isEmpty() && kCommands.contains(args.first());
 }
 

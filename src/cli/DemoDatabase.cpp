@@ -1,9 +1,8 @@
 #include "cli/DemoDatabase.h"
 
 #include "cli/CliArguments.h"
-#include "data/driver/ConnectionString.h"
-#include "data/driver/DbConnection.h"
 #include "data/sqlite/EmbeddedSchema.h"
+#include "data/sqlite/SqliteConnection.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,11 +28,7 @@ void InsertConnectLibRows(IDbConnection& db) {
 }
 
 void BuildDatabase(const QString& path, const TDemoDatabaseOptions&) {
-  TConnectionString connection;
-  connection.Set(QStringLiteral("Provider"), QStringLiteral("SQLite"));
-  connection.Set(QStringLiteral("Data Source"), path);
-  connection.Set(QStringLiteral("Mode"), QStringLiteral("Create"));
-  std::unique_ptr<IDbConnection> db = OpenDbConnection(connection.ToString());
+  std::unique_ptr<TSqliteConnection> db = CreateSqliteDatabase(path);
   db->StartTransaction();
   ApplyEmbeddedSchema(*db);
   InsertConnectLibRows(*db);
@@ -41,7 +36,9 @@ void BuildDatabase(const QString& path, const TDemoDatabaseOptions&) {
 }
 }  // namespace
 
-QString DemoDatabaseFileName() { return QStringLiteral("Tallyhouse-demo.db"); }
+QString DemoDatabaseFileName() {
+  return QStringLiteral("Tallyhouse-demo.db");
+}
 
 void CreateDemoDatabase(const QString& file, const TDemoDatabaseOptions& options) {
   const QFileInfo target(file);
@@ -56,8 +53,8 @@ void CreateDemoDatabase(const QString& file, const TDemoDatabaseOptions& options
 
   // The temporary folder beside the target keeps the rename on one file
   // system and takes any journal files with it when it goes.
-  QTemporaryDir work(folder.filePath(QStringLiteral(".") + target.fileName() +
-                                     QStringLiteral("-XXXXXX")));
+  QTemporaryDir work(
+      folder.filePath(QStringLiteral(".") + target.fileName() + QStringLiteral("-XXXXXX")));
   if (!work.isValid())
     throw EDatabaseError(QStringLiteral("Cannot create a temporary folder in ") + folder.path() +
                          QStringLiteral(": ") + work.errorString());
@@ -66,9 +63,8 @@ void CreateDemoDatabase(const QString& file, const TDemoDatabaseOptions& options
   // QFile::rename never replaces an existing file, so one that appeared
   // meanwhile is kept.
   if (!QFile::rename(building, target.absoluteFilePath()))
-    throw EDatabaseError(QStringLiteral("Cannot move the new database to ") +
-                         target.absoluteFilePath() +
-                         (QFileInfo::exists(target.absoluteFilePath())
-                              ? QStringLiteral(": the file exists now.")
-                              : QStringLiteral(".")));
+    throw EDatabaseError(
+        QStringLiteral("Cannot move the new database to ") + target.absoluteFilePath() +
+        (QFileInfo::exists(target.absoluteFilePath()) ? QStringLiteral(": the file exists now.")
+                                                      : QStringLiteral(".")));
 }

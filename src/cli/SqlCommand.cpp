@@ -6,6 +6,7 @@
 #include "config/KsMemIniFile.h"
 #include "data/driver/ConnectionString.h"
 #include "data/driver/DbConnection.h"
+#include "data/sqlite/TsqlTranslator.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -28,8 +29,26 @@ void WriteResult(const TDbResult& result, QTextStream& out) {
   for (const std::vector<QVariant>& row : result.Rows) out << Csv::Line(row) << '\n';
 }
 
-void WriteTranslation(const QString&, QTextStream&) {
-  throw ECommandLineError(QStringLiteral("--translate is not available in this build"));
+// Each statement as the embedded backend will prepare it, with a comment
+// where the backend does more than run it, and the names behind the markers.
+void WriteTranslation(const QString& sql, QTextStream& out) {
+  const std::shared_ptr<const TTsqlBatch> batch = TTsqlTranslator::Translate(sql);
+  for (const TTsqlTranslatedStatement& statement : batch->Statements) {
+    if (statement.Action == TTsqlAction::AssignVariable)
+      out << "-- its value is assigned to " << statement.Variable << '\n';
+    else if (statement.Action == TTsqlAction::CallProcedure)
+      out << "-- the arguments of the server routine " << statement.Procedure << '\n';
+    if (!statement.ParamNames.isEmpty()) {
+      QStringList markers;
+      for (int i = 0; i < statement.ParamNames.size(); ++i) {
+        const QString& name = statement.ParamNames[i];
+        markers << QStringLiteral("?%1 = ").arg(i + 1) +
+                       (name.startsWith(QLatin1Char('@')) ? name : QLatin1Char(':') + name);
+      }
+      out << "-- " << markers.join(QStringLiteral(", ")) << '\n';
+    }
+    out << statement.Sql << ";\n";
+  }
 }
 }  // namespace
 
@@ -43,8 +62,9 @@ QString ConfiguredEmbeddedConnectionString(QString* baseFolder) {
   const QString folder = QFileInfo(iniFile).absolutePath();
   if (connection.isEmpty() ||
       ResolveConnectionString(connection, folder).Backend != TDbBackend::Sqlite)
-    throw EIniFileError(iniFile + QStringLiteral(" names no embedded database (DataProvider.ConnStr); "
-                                                 "give one with --db FILE"));
+    throw EIniFileError(iniFile +
+                        QStringLiteral(" names no embedded database (DataProvider.ConnStr); "
+                                       "give one with --db FILE"));
   if (baseFolder) *baseFolder = folder;
   return connection;
 }

@@ -59,7 +59,7 @@ QString TKsMSStoredProc::StatementText() const {
       args << QLatin1Char(':') + p.Name();
     }
   }
-  QString text = QLatin1Char('{');
+  QString text(QLatin1Char('{'));
   if (!result.isEmpty()) text += QLatin1Char(':') + result + QStringLiteral(" = ");
   text += QStringLiteral("CALL ") + FStoredProcName;
   if (!args.isEmpty()) text += QStringLiteral(" (") + args.join(QStringLiteral(", ")) + QLatin1Char(')');

@@ -30,7 +30,7 @@ TEST_F(BusyDisplay, ShowsTheWorkingWindowCentredOverItsOwnerOnTop) {
   ASSERT_NE(form, nullptr);
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(form->size(), QSize(189, 39));
-  const QPoint offset = form->frameGeometry().center() - FOwner.frameGeometry().center();
+  const QPoint offset = form->geometry().center() - FOwner.frameGeometry().center();
   EXPECT_LE(offset.manhattanLength(), 1) << offset.x() << "," << offset.y();
   EXPECT_TRUE(form->windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
@@ -52,7 +52,7 @@ TEST_F(BusyDisplay, ShowingAgainFollowsTheOwnerAndKeepsOneHourglass) {
   busy.Show();
   EXPECT_EQ(FPrompts.HourglassDepth(), 1);
   const QPoint offset =
-      busy.WorkingMessageForm()->frameGeometry().center() - FOwner.frameGeometry().center();
+      busy.WorkingMessageForm()->geometry().center() - FOwner.frameGeometry().center();
   EXPECT_LE(offset.manhattanLength(), 1);
 }
 

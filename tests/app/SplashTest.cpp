@@ -20,10 +20,10 @@ TEST(SplashTest, StartsEmptyWithTheTitlesOfTheVersionBlockHidden) {
   EXPECT_EQ(splash.lblMODULE_NAME->text(), "Wardhaven");
   EXPECT_EQ(splash.lblVERSION_NO->text(), "Version " TH_VERSION_STRING);
   EXPECT_EQ(splash.lblPrimaryCaption->text(), "...");
-  for (QWidget* hidden : {static_cast<QWidget*>(splash.lblPROGRAM_GROUP),
-                          static_cast<QWidget*>(splash.lblMODULE_NAME),
-                          static_cast<QWidget*>(splash.lblVERSION_NO),
-                          static_cast<QWidget*>(splash.lblPrimaryCaption)})
+  for (QWidget* hidden :
+       {static_cast<QWidget*>(splash.lblPROGRAM_GROUP),
+        static_cast<QWidget*>(splash.lblMODULE_NAME), static_cast<QWidget*>(splash.lblVERSION_NO),
+        static_cast<QWidget*>(splash.lblPrimaryCaption)})
     EXPECT_TRUE(hidden->isHidden());
 }
 

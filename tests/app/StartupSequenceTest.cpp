@@ -35,10 +35,11 @@ struct TRecordingPrompts : IStartupPrompts {
   TLog Infos;
 };
 
-const QStringList kCreationOrder = {
-    "dtmAccess",         "dtmJAILCFG",          "dtmSharedINI",  "dtmMastCfg",
-    "dtmCharges",        "dtmJailAdminReportsConfig", "dtmJailConfigIni",
-    "dtmJailAdminReports", "dtmSignatures",     "frmJBReportsMain"};
+const QStringList kCreationOrder = {"dtmAccess",        "dtmJAILCFG",
+                                    "dtmSharedINI",     "dtmMastCfg",
+                                    "dtmCharges",       "dtmJailAdminReportsConfig",
+                                    "dtmJailConfigIni", "dtmJailAdminReports",
+                                    "dtmSignatures",    "frmJBReportsMain"};
 
 class StartupSequenceTest : public testing::Test {
  protected:
@@ -51,12 +52,15 @@ class StartupSequenceTest : public testing::Test {
       const bool fails = static_cast<int>(i) == failAt;
       std::function<void(TFakeModule&)> close;
       if (static_cast<int>(i) == failCloseAt)
-        close = [](TFakeModule& m) { throw std::runtime_error("cannot close " + m.Name.toStdString()); };
+        close = [](TFakeModule& m) {
+          throw std::runtime_error("cannot close " + m.Name.toStdString());
+        };
       table[i] = GlobalSlot<TFakeModule>(
           name, table[i].Step, Globals[i],
           [this, name, fails, i]() -> TFakeModule* {
             Log.push_back(QStringLiteral("create ") + name);
-            if (fails) throw EDatabaseError(QStringLiteral("Cannot reach the database for ") + name);
+            if (fails)
+              throw EDatabaseError(QStringLiteral("Cannot reach the database for ") + name);
             return new TFakeModule(name, Log, Globals[i]);
           },
           {}, close);
@@ -100,16 +104,24 @@ TEST_F(StartupSequenceTest, CreatesTheSingletonsInTheirFixedOrderBetweenTheSplas
   TStartupSequence sequence = Sequence(FakeSlots());
   ASSERT_EQ(sequence.Start(), TStartupOutcome::Running);
 
-  const TLog expected = {
-      "step 9 Opening Access and Charges",  "create dtmAccess",
-      "create dtmJAILCFG",                  "create dtmSharedINI",
-      "step 9 Opening Master Configuration", "create dtmMastCfg",
-      "step 9 Loading Required Files",      "create dtmCharges",
-      "step 9 Loading Required Files",      "create dtmJailAdminReportsConfig",
-      "step 9 Loading Required Files",      "create dtmJailConfigIni",
-      "step 9 Loading Required Files",      "create dtmJailAdminReports",
-      "step 9 Signature Reports",           "create dtmSignatures",
-      "step 9 Initializing Ruzi Zavod Odezide", "create frmJBReportsMain"};
+  const TLog expected = {"step 9 Opening Access and Charges",
+                         "create dtmAccess",
+                         "create dtmJAILCFG",
+                         "create dtmSharedINI",
+                         "step 9 Opening Master Configuration",
+                         "create dtmMastCfg",
+                         "step 9 Loading Required Files",
+                         "create dtmCharges",
+                         "step 9 Loading Required Files",
+                         "create dtmJailAdminReportsConfig",
+                         "step 9 Loading Required Files",
+                         "create dtmJailConfigIni",
+                         "step 9 Loading Required Files",
+                         "create dtmJailAdminReports",
+                         "step 9 Signature Reports",
+                         "create dtmSignatures",
+                         "step 9 Initializing Ruzi Zavod Odezide",
+                         "create frmJBReportsMain"};
   EXPECT_EQ(Log, expected);
   EXPECT_TRUE(sequence.IsCreated("frmJBReportsMain"));
   EXPECT_TRUE(Prompts.Errors.empty());

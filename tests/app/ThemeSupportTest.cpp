@@ -1,5 +1,6 @@
 #include "app/utThemeSupport.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QFrame>
@@ -28,16 +29,21 @@ class TDesignedForm : public TNrvThemeForm {
   QLabel* lblPlain;
 };
 
-// Sets the system message font for one test and puts the old one back.
+// Sets the system message font for one test and puts the old fonts back.
 class TSystemFont {
  public:
-  explicit TSystemFont(const QFont& font) : FSaved(QApplication::font("QMessageBox")) {
+  explicit TSystemFont(const QFont& font)
+      : FSavedApp(QApplication::font()), FSavedMessage(QApplication::font("QMessageBox")) {
     QApplication::setFont(font, "QMessageBox");
   }
-  ~TSystemFont() { QApplication::setFont(FSaved, "QMessageBox"); }
+  ~TSystemFont() {
+    QApplication::setFont(FSavedApp);
+    QApplication::setFont(FSavedMessage, "QMessageBox");
+  }
 
  private:
-  QFont FSaved;
+  QFont FSavedApp;
+  QFont FSavedMessage;
 };
 
 }  // namespace
@@ -100,10 +106,18 @@ TEST(NrvThemeForm, TakesTheSystemFontWhenShownAndFollowsItsChanges) {
   EXPECT_EQ(form.lblHeading->font().pointSize(), 11);
   EXPECT_EQ(form.lblPlain->font().pointSize(), 9);
 
-  // The user's settings change to a small font: window 8 points, heading 10.
-  QApplication::setFont(QFont(QStringLiteral("Liberation Serif"), 7), "QMessageBox");
+  // The desktop's font goes down to 7 points: window 8 points, heading 10.
+  QApplication::setFont(QFont(QStringLiteral("Liberation Serif"), 7));
+  QCoreApplication::processEvents();
   EXPECT_EQ(form.font().pointSize(), 8);
   EXPECT_EQ(form.lblHeading->font().pointSize(), 10);
+
+  // A change of the desktop theme brings the message font back to 12 points.
+  QApplication::setFont(QFont(QStringLiteral("Liberation Serif"), 12), "QMessageBox");
+  QEvent themeChange(QEvent::ThemeChange);
+  QApplication::sendEvent(&form, &themeChange);
+  EXPECT_EQ(form.font().pointSize(), 9);
+  EXPECT_EQ(form.lblHeading->font().pointSize(), 11);
 }
 
 TEST(NrvThemeForm, StartupAndMainFormsGetTheSameFont) {

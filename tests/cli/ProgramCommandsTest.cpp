@@ -69,8 +69,8 @@ TEST_F(DemoDatabaseCommandTest, CreatesTheConfigurationRowsForEveryLogicalDataba
   ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
 
   std::vector<TDbParam> none;
-  const TDbResult rows = Open(File)->Execute(
-      "SELECT ProgramID, UseInitial FROM ConnectLib ORDER BY ProgramID", none);
+  const TDbResult rows =
+      Open(File)->Execute("SELECT ProgramID, UseInitial FROM ConnectLib ORDER BY ProgramID", none);
   QStringList programs;
   for (const auto& row : rows.Rows) {
     programs << row[0].toString();

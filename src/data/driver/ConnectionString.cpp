@@ -72,7 +72,8 @@ class TParser {
     ++FPos;
     while (true) {
       if (AtEnd())
-        ThrowMalformed(number, QStringLiteral("(\"%1\") has an unterminated quoted value").arg(name));
+        ThrowMalformed(number,
+                       QStringLiteral("(\"%1\") has an unterminated quoted value").arg(name));
       if (Current() == close) {
         if (FPos + 1 < FText.size() && FText[FPos + 1] == close) {
           value += close;
@@ -142,9 +143,8 @@ bool IsFreeTds(const QString& driver) {
 TDbConnectTarget ResolveOdbc(const TConnectionString& cs) {
   // OLE DB names of the suite's strings and what ODBC drivers call them.
   static const std::pair<const char*, const char*> renamed[] = {
-      {"Data Source", "Server"},      {"Initial Catalog", "Database"},
-      {"User ID", "UID"},             {"Password", "PWD"},
-      {"Workstation ID", "WSID"},     {"Application Name", "APP"},
+      {"Data Source", "Server"}, {"Initial Catalog", "Database"}, {"User ID", "UID"},
+      {"Password", "PWD"},       {"Workstation ID", "WSID"},      {"Application Name", "APP"},
   };
   TConnectionString odbc;
   for (const auto& [name, value] : cs.Entries()) {

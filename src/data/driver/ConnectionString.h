@@ -43,7 +43,7 @@ enum class TDbBackend { Sqlite, Odbc };
 enum class TSqliteOpenMode {
   ReadWrite,  // the file must exist
   ReadOnly,
-  Create,     // created when missing (demo database, test fixtures)
+  Create,  // created when missing (demo database, test fixtures)
 };
 
 struct TDbConnectTarget {

@@ -29,18 +29,24 @@ bool ReadChar(const QString& text, qsizetype& pos, char expected) {
   return true;
 }
 
-QString ParamLabel(const TDbParam& param) { return QStringLiteral(":") + param.Name; }
-
-[[noreturn]] void ThrowBadValue(const TDbParam& param, const char* kindName) {
-  throw EDatabaseError(QStringLiteral("Parameter %1: the value \"%2\" is not %3.")
-                           .arg(ParamLabel(param), param.Value.toString(),
-                                QString::fromLatin1(kindName)));
+QString ParamLabel(const TDbParam& param) {
+  return QStringLiteral(":") + param.Name;
 }
 
-QDateTime DateOnly(const QDate& date) { return QDateTime(date, QTime(0, 0), Qt::UTC); }
+[[noreturn]] void ThrowBadValue(const TDbParam& param, const char* kindName) {
+  throw EDatabaseError(
+      QStringLiteral("Parameter %1: the value \"%2\" is not %3.")
+          .arg(ParamLabel(param), param.Value.toString(), QString::fromLatin1(kindName)));
+}
+
+QDateTime DateOnly(const QDate& date) {
+  return QDateTime(date, QTime(0, 0), Qt::UTC);
+}
 
 // The suite stores a time of day on 30 December 1899.
-QDateTime TimeOnly(const QTime& time) { return QDateTime(QDate(1899, 12, 30), time, Qt::UTC); }
+QDateTime TimeOnly(const QTime& time) {
+  return QDateTime(QDate(1899, 12, 30), time, Qt::UTC);
+}
 
 QString NormalisedName(const QString& name) {
   QString n = name.trimmed();
@@ -124,7 +130,9 @@ QDateTime MakeDateTime(int y, int mo, int d, int h, int mi, int s, int ms) {
   return QDateTime(QDate(y, mo, d), QTime(h, mi, s, ms), Qt::UTC);
 }
 
-bool IsNull(const QVariant& v) { return !v.isValid() || v.isNull(); }
+bool IsNull(const QVariant& v) {
+  return !v.isValid() || v.isNull();
+}
 
 TKind KindOf(const QVariant& v) {
   if (IsNull(v)) return TKind::Null;
@@ -225,8 +233,8 @@ QVariant ToBindValue(const TDbParam& param) {
       if (valueKind == TKind::DateTime || valueKind == TKind::Blob)
         ThrowBadValue(param, "an integer");
       bool ok = false;
-      const qint64 i = valueKind == TKind::Text ? v.toString().trimmed().toLongLong(&ok)
-                                                : v.toLongLong(&ok);
+      const qint64 i =
+          valueKind == TKind::Text ? v.toString().trimmed().toLongLong(&ok) : v.toLongLong(&ok);
       if (!ok) ThrowBadValue(param, "an integer");
       return QVariant(i);
     }

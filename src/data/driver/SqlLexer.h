@@ -12,23 +12,26 @@
 // mistaken for code.
 enum class TSqlTokenKind {
   Whitespace,
-  Comment,     // -- to end of line, or /* ... */ (nesting as on SQL Server)
-  String,      // '...' with '' inside
-  QuotedName,  // "..." with "" inside
-  BracketName, // [...] with ]] inside
-  Param,       // :NAME
-  Word,        // identifiers and keywords, incl. @var, @@fn, #temp
+  Comment,      // -- to end of line, or /* ... */ (nesting as on SQL Server)
+  String,       // '...' with '' inside
+  QuotedName,   // "..." with "" inside
+  BracketName,  // [...] with ]] inside
+  Param,        // :NAME
+  Word,         // identifiers and keywords, incl. @var, @@fn, #temp
   Number,
-  Symbol,      // any other single character
+  Symbol,  // any other single character
 };
 
 struct TSqlToken {
   TSqlTokenKind Kind;
   QString Text;
 
-  bool IsSymbol(QChar c) const { return Kind == TSqlTokenKind::Symbol && Text.size() == 1 && Text[0] == c; }
+  bool IsSymbol(QChar c) const {
+    return Kind == TSqlTokenKind::Symbol && Text.size() == 1 && Text[0] == c;
+  }
   bool IsWord(const char* word) const {
-    return Kind == TSqlTokenKind::Word && Text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+    return Kind == TSqlTokenKind::Word &&
+           Text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
   }
   bool IsTrivia() const {
     return Kind == TSqlTokenKind::Whitespace || Kind == TSqlTokenKind::Comment;

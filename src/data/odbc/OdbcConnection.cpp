@@ -14,9 +14,13 @@
 
 namespace {
 
-QByteArray Utf8(const QString& text) { return text.toUtf8(); }
+QByteArray Utf8(const QString& text) {
+  return text.toUtf8();
+}
 
-SQLCHAR* Chars(QByteArray& bytes) { return reinterpret_cast<SQLCHAR*>(bytes.data()); }
+SQLCHAR* Chars(QByteArray& bytes) {
+  return reinterpret_cast<SQLCHAR*>(bytes.data());
+}
 
 // Catalog, schema and table of a possibly qualified name; empty parts are
 // left to the driver's defaults.
@@ -34,7 +38,9 @@ TTableName SplitTableName(const QString& table) {
   return name;
 }
 
-SQLCHAR* OrNull(QByteArray& part) { return part.isEmpty() ? nullptr : Chars(part); }
+SQLCHAR* OrNull(QByteArray& part) {
+  return part.isEmpty() ? nullptr : Chars(part);
+}
 
 }  // namespace
 
@@ -135,9 +141,13 @@ void TOdbcConnection::StartTransaction() {
   FInTransaction = true;
 }
 
-void TOdbcConnection::Commit() { EndTransaction(SQL_COMMIT); }
+void TOdbcConnection::Commit() {
+  EndTransaction(SQL_COMMIT);
+}
 
-void TOdbcConnection::Rollback() { EndTransaction(SQL_ROLLBACK); }
+void TOdbcConnection::Rollback() {
+  EndTransaction(SQL_ROLLBACK);
+}
 
 void TOdbcConnection::EndTransaction(SQLSMALLINT completion) {
   if (!FInTransaction) throw EDatabaseError(QStringLiteral("No transaction is active."));
@@ -145,7 +155,7 @@ void TOdbcConnection::EndTransaction(SQLSMALLINT completion) {
   // Back to auto-commit whatever the outcome, so a failed commit does not
   // leave every later statement inside a transaction nobody ends.
   FInTransaction = false;
-  SQLSetConnectAttr(FDbc.Get(), SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON),
-                    SQL_IS_UINTEGER);
+  SQLSetConnectAttr(FDbc.Get(), SQL_ATTR_AUTOCOMMIT,
+                    reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), SQL_IS_UINTEGER);
   FDbc.Check(rc);
 }

@@ -19,7 +19,9 @@ TOdbcHandle::TOdbcHandle(SQLSMALLINT type, SQLHANDLE parent) : FType(type) {
   }
 }
 
-TOdbcHandle::~TOdbcHandle() { Free(); }
+TOdbcHandle::~TOdbcHandle() {
+  Free();
+}
 
 TOdbcHandle::TOdbcHandle(TOdbcHandle&& other) noexcept
     : FType(other.FType), FHandle(std::exchange(other.FHandle, SQLHANDLE(nullptr))) {}

@@ -67,10 +67,10 @@ void TOdbcParameters::Bind(const TOdbcHandle& stmt, const TSqlParamScan& scan,
     bound->Param = param;
     bound->Direction = isReturn ? SQL_PARAM_OUTPUT : DirectionOf(param->ParamType);
     const bool output = bound->Direction != SQL_PARAM_INPUT;
-    const QVariant value = bound->Direction == SQL_PARAM_OUTPUT ? QVariant()
-                                                                : DbValue::ToBindValue(*param);
+    const QVariant value =
+        bound->Direction == SQL_PARAM_OUTPUT ? QVariant() : DbValue::ToBindValue(*param);
     const bool isNull = DbValue::IsNull(value);
-    bound->Kind = !isNull                      ? DbValue::KindOf(value)
+    bound->Kind = !isNull                        ? DbValue::KindOf(value)
                   : param->DataType != ftUnknown ? DbValue::KindOf(param->DataType)
                   : isReturn                     ? DbValue::TKind::Integer
                                                  : DbValue::TKind::Text;
@@ -95,8 +95,8 @@ void TOdbcParameters::Bind(const TOdbcHandle& stmt, const TSqlParamScan& scan,
         const QByteArray data = isNull ? QByteArray() : value.toByteArray();
         length = data.size();
         bound->Buffer = data;
-        bound->Buffer.resize(output ? qMax(data.size(), kShortLimit) : qMax<qsizetype>(data.size(), 1),
-                             '\0');
+        bound->Buffer.resize(
+            output ? qMax(data.size(), kShortLimit) : qMax<qsizetype>(data.size(), 1), '\0');
         cType = SQL_C_BINARY;
         sqlType = length > kShortLimit ? SQL_LONGVARBINARY : SQL_VARBINARY;
         columnSize = SQLULEN(output ? qMax<SQLLEN>(length, kShortLimit) : qMax<SQLLEN>(length, 1));
@@ -138,10 +138,9 @@ void TOdbcParameters::Bind(const TOdbcHandle& stmt, const TSqlParamScan& scan,
     bound->Indicator = isNull ? SQL_NULL_DATA : length;
     if (cType != SQL_C_CHAR && cType != SQL_C_BINARY && !isNull) bound->Indicator = 0;
 
-    const SQLRETURN rc =
-        SQLBindParameter(stmt.Get(), SQLUSMALLINT(i + 1), bound->Direction, cType, sqlType,
-                         columnSize, digits, bound->Buffer.data(), SQLLEN(bound->Buffer.size()),
-                         &bound->Indicator);
+    const SQLRETURN rc = SQLBindParameter(stmt.Get(), SQLUSMALLINT(i + 1), bound->Direction, cType,
+                                          sqlType, columnSize, digits, bound->Buffer.data(),
+                                          SQLLEN(bound->Buffer.size()), &bound->Indicator);
     stmt.Check(rc, QStringLiteral("Parameter :%1").arg(name));
     FBound.push_back(std::move(bound));
   }
@@ -166,8 +165,9 @@ void TOdbcParameters::ReadOutputs() const {
         break;
       }
       case DbValue::TKind::Blob:
-        target = b.left(bound->Indicator == SQL_NO_TOTAL ? b.size()
-                                                         : qMin<qsizetype>(bound->Indicator, b.size()));
+        target =
+            b.left(bound->Indicator == SQL_NO_TOTAL ? b.size()
+                                                    : qMin<qsizetype>(bound->Indicator, b.size()));
         break;
       case DbValue::TKind::Integer:
         target = qint64(FromRaw<SQLBIGINT>(b));

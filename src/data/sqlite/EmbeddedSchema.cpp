@@ -1,12 +1,11 @@
 #include "data/sqlite/EmbeddedSchema.h"
 
-#include "data/driver/DbConnection.h"
+#include "data/sqlite/SqliteConnection.h"
 
-void ApplyEmbeddedSchema(IDbConnection& db) {
+void ApplyEmbeddedSchema(TSqliteConnection& db) {
   for (const TSchemaScript& script : EmbeddedSchemaScripts()) {
-    std::vector<TDbParam> none;
     try {
-      db.Execute(script.Sql, none);
+      db.ExecuteNative(script.Sql);
     } catch (const EDatabaseError& e) {
       throw EDatabaseError(QStringLiteral("Schema script ") + script.Name + QStringLiteral(": ") +
                            e.Message());

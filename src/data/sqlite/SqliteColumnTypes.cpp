@@ -15,7 +15,8 @@ int DeclaredSize(const QString& upper) {
   const qsizetype close = upper.indexOf(QLatin1Char(')'), open);
   if (close < 0) return 0;
   bool ok = false;
-  const int size = upper.mid(open + 1, close - open - 1).section(QLatin1Char(','), 0, 0).trimmed().toInt(&ok);
+  const int size =
+      upper.mid(open + 1, close - open - 1).section(QLatin1Char(','), 0, 0).trimmed().toInt(&ok);
   return ok ? size : 0;
 }
 
@@ -37,8 +38,7 @@ TFieldType FieldTypeOfDecl(const QString& upper) {
   if (has("NCHAR") || has("NVARCHAR")) return ftWideString;
   if (has("CHAR") || has("TEXT") || has("STRING")) return ftString;
   if (has("MONEY")) return ftCurrency;
-  if (has("REAL") || has("FLOA") || has("DOUB") || has("NUMERIC") || has("DECIMAL"))
-    return ftFloat;
+  if (has("REAL") || has("FLOA") || has("DOUB") || has("NUMERIC") || has("DECIMAL")) return ftFloat;
   return ftUnknown;
 }
 

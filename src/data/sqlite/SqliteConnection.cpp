@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 
 #include <sqlite3.h>
 
@@ -31,7 +32,9 @@ using TDbHolder = std::unique_ptr<sqlite3, TDbDeleter>;
   throw EDatabaseError(QStringLiteral("Cannot open database \"%1\": %2").arg(path, why));
 }
 
-QString ErrorText(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+QString ErrorText(sqlite3* db) {
+  return QString::fromUtf8(sqlite3_errmsg(db));
+}
 
 void Bind(sqlite3* db, sqlite3_stmt* stmt, int index, const QVariant& value) {
   int rc = SQLITE_OK;
@@ -155,37 +158,105 @@ QString TSqliteConnection::DatabaseName() const {
   return QFileInfo(FPath).completeBaseName();
 }
 
-void TSqliteConnection::ThrowLastError() const { throw EDatabaseError(ErrorText(FDb)); }
+void TSqliteConnection::ThrowLastError() const {
+  throw EDatabaseError(ErrorText(FDb));
+}
 
 std::vector<TSqliteStatement> TSqliteConnection::PrepareStatements(const QString& sql) {
   if (auto translator = SqliteStatementTranslator()) return translator->Translate(sql, FDb);
   return DefaultSqliteStatements(sql);
 }
 
+// What one Execute carries from statement to statement.
+struct TSqliteConnection::TBatchRun {
+  std::vector<TDbParam>& Params;
+  QHash<QString, QVariant> Variables;  // by upper-cased name, "@" included
+  TDbResult Result;
+  bool HaveResult = false;
+
+  QVariant Value(const QString& name) const {
+    if (name.startsWith(QLatin1Char('@'))) return Variables.value(name.toUpper());
+    const TDbParam* param = FindDbParam(Params, name);
+    if (!param) throw EDatabaseError(QStringLiteral("No value for parameter :%1.").arg(name));
+    return DbValue::ToBindValue(*param);
+  }
+
+  void Assign(const QString& name, const QVariant& value) {
+    if (name.startsWith(QLatin1Char('@'))) {
+      Variables.insert(name.toUpper(), value);
+      return;
+    }
+    TDbParam* param = FindDbParam(Params, name);
+    if (!param) throw EDatabaseError(QStringLiteral("No value for parameter :%1.").arg(name));
+    param->Value = value;
+  }
+};
+
 TDbResult TSqliteConnection::Execute(const QString& sql, std::vector<TDbParam>& params) {
-  const qsizetype first = std::find_if(sql.begin(), sql.end(), [](QChar c) { return !c.isSpace(); }) -
-                          sql.begin();
+  const qsizetype first =
+      std::find_if(sql.begin(), sql.end(), [](QChar c) { return !c.isSpace(); }) - sql.begin();
   if (first < sql.size() && sql[first] == QLatin1Char('{')) {
     if (auto call = ParseSqlCallEscape(sql)) return ExecuteCall(*call, params);
   }
 
-  TDbResult result;
-  bool haveResult = false;
+  TBatchRun run{params, {}, {}, false};
   for (const TSqliteStatement& statement : PrepareStatements(sql)) {
-    std::vector<QVariant> values;
-    values.reserve(statement.ParamNames.size());
-    for (const QString& name : statement.ParamNames) {
-      const TDbParam* param = FindDbParam(params, name);
-      if (!param)
-        throw EDatabaseError(QStringLiteral("No value for parameter :%1.").arg(name));
-      values.push_back(DbValue::ToBindValue(*param));
+    try {
+      RunStatement(statement, run);
+    } catch (EDatabaseError& e) {
+      if (!statement.Source.isEmpty())
+        e.SetMessage(e.Message() + QStringLiteral("\nStatement: ") + statement.Source.trimmed());
+      throw;
     }
-    RunBatch(statement.Sql, values, result, haveResult);
   }
-  return result;
+  return std::move(run.Result);
 }
 
-TDbResult TSqliteConnection::ExecuteNative(const QString& sql, const std::vector<QVariant>& values) {
+void TSqliteConnection::RunStatement(const TSqliteStatement& statement, TBatchRun& run) {
+  std::vector<QVariant> values;
+  values.reserve(statement.ParamNames.size());
+  for (const QString& name : statement.ParamNames) values.push_back(run.Value(name));
+
+  switch (statement.Action) {
+    case TSqliteStatementAction::Execute:
+      RunBatch(statement.Sql, values, run.Result, run.HaveResult);
+      return;
+    case TSqliteStatementAction::AssignVariable: {
+      // As T-SQL's SELECT @v = ...: no row leaves the variable as it was.
+      TDbResult selected;
+      bool have = false;
+      RunBatch(statement.Sql, values, selected, have);
+      if (!selected.Rows.empty() && !selected.Rows[0].empty())
+        run.Assign(statement.Variable, selected.Rows[0][0]);
+      run.Result.RowsAffected = selected.RowsAffected;
+      return;
+    }
+    case TSqliteStatementAction::CallProcedure: {
+      std::vector<TDbParam> args;
+      if (!statement.Sql.trimmed().isEmpty()) {
+        TDbResult selected;
+        bool have = false;
+        RunBatch(statement.Sql, values, selected, have);
+        for (size_t c = 0; c < selected.Columns.size(); ++c)
+          args.push_back(TDbParam{selected.Columns[c].Name, ftUnknown, ptInput,
+                                  selected.Rows.empty() ? QVariant() : selected.Rows[0][c]});
+      }
+      QVariant returnValue;
+      TDbResult called = CallProcedure(statement.Procedure, args, &returnValue);
+      if (!statement.ResultParameter.isEmpty()) run.Assign(statement.ResultParameter, returnValue);
+      if (!called.Columns.empty() && !run.HaveResult) {
+        run.Result.Columns = std::move(called.Columns);
+        run.Result.Rows = std::move(called.Rows);
+        run.HaveResult = true;
+      }
+      run.Result.RowsAffected = called.RowsAffected;
+      return;
+    }
+  }
+}
+
+TDbResult TSqliteConnection::ExecuteNative(const QString& sql,
+                                           const std::vector<QVariant>& values) {
   TDbResult result;
   bool haveResult = false;
   RunBatch(sql, values, result, haveResult);
@@ -203,8 +274,12 @@ void TSqliteConnection::RunBatch(const QString& sql, const std::vector<QVariant>
     const int prepared = sqlite3_prepare_v2(FDb, tail, int(end - tail), &raw, &next);
     TStmt stmt(raw);
     if (prepared != SQLITE_OK) ThrowLastError();
+    const bool advanced = next > tail;
     tail = next;
-    if (!stmt) continue;  // only blanks or comments left
+    if (!stmt) {
+      if (!advanced) break;
+      continue;  // only blanks or comments
+    }
 
     const int markers = sqlite3_bind_parameter_count(stmt.get());
     for (int i = 1; i <= markers && size_t(i) <= values.size(); ++i)
@@ -304,10 +379,10 @@ std::vector<TDbIndexColumn> TSqliteConnection::IndexColumns(const QString& table
   std::vector<TDbIndexColumn> columns;
   for (const auto& index : indexes.Rows) {
     const QString indexName = index[0].toString();
-    const TDbResult keys = ExecuteNative(
-        QStringLiteral("SELECT name, \"desc\" FROM pragma_index_xinfo(?1) "
-                       "WHERE key = 1 AND cid >= 0 ORDER BY seqno"),
-        {indexName});
+    const TDbResult keys =
+        ExecuteNative(QStringLiteral("SELECT name, \"desc\" FROM pragma_index_xinfo(?1) "
+                                     "WHERE key = 1 AND cid >= 0 ORDER BY seqno"),
+                      {indexName});
     for (const auto& key : keys.Rows)
       columns.push_back(TDbIndexColumn{indexName, key[0].toString(), key[1].toLongLong() != 0});
   }
@@ -321,8 +396,14 @@ void TSqliteConnection::StartTransaction() {
                                                    : QStringLiteral("BEGIN IMMEDIATE"));
 }
 
-void TSqliteConnection::Commit() { ExecuteNative(QStringLiteral("COMMIT")); }
+void TSqliteConnection::Commit() {
+  ExecuteNative(QStringLiteral("COMMIT"));
+}
 
-void TSqliteConnection::Rollback() { ExecuteNative(QStringLiteral("ROLLBACK")); }
+void TSqliteConnection::Rollback() {
+  ExecuteNative(QStringLiteral("ROLLBACK"));
+}
 
-bool TSqliteConnection::InTransaction() const { return sqlite3_get_autocommit(FDb) == 0; }
+bool TSqliteConnection::InTransaction() const {
+  return sqlite3_get_autocommit(FDb) == 0;
+}

@@ -17,7 +17,8 @@ struct sqlite3;
 //
 // Statement text goes through the installed statement translator (see
 // SqliteStatementTranslator.h; by default lock hints dropped and ":NAME"
-// parameters numbered), then every statement of the batch runs in turn. The
+// parameters numbered), then every statement of the batch runs in turn,
+// with the batch's variables and EXEC calls handled here. The
 // procedure-call escape "{:RETURN_VALUE = CALL name (:A)}" runs a server
 // routine registered with RegisterSqliteProcedure, in C++.
 class TSqliteConnection : public IDbConnection {
@@ -68,6 +69,8 @@ class TSqliteConnection : public IDbConnection {
   // keeps the first result set with columns in `result`.
   void RunBatch(const QString& sql, const std::vector<QVariant>& values, TDbResult& result,
                 bool& haveResult);
+  struct TBatchRun;
+  void RunStatement(const TSqliteStatement& statement, TBatchRun& run);
   TDbResult ExecuteCall(const TSqlCallEscape& call, std::vector<TDbParam>& params);
   [[noreturn]] void ThrowLastError() const;
 

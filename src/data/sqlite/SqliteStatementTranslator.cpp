@@ -21,7 +21,10 @@ std::shared_ptr<ISqliteStatementTranslator>& InstalledTranslator() {
 std::vector<TSqliteStatement> DefaultSqliteStatements(const QString& sql) {
   const TSqlParamScan scan =
       ScanSqlParams(RemoveTableHints(sql), TSqlMarkerStyle::NumberedQuestion);
-  return {TSqliteStatement{scan.Text, scan.UniqueNames}};
+  TSqliteStatement statement;
+  statement.Sql = scan.Text;
+  statement.ParamNames = scan.UniqueNames;
+  return {statement};
 }
 
 void SetSqliteStatementTranslator(std::shared_ptr<ISqliteStatementTranslator> translator) {

@@ -8,12 +8,28 @@
 
 struct sqlite3;
 
+// What the connection does with one translated statement.
+enum class TSqliteStatementAction {
+  Execute,         // run Sql
+  AssignVariable,  // run Sql (one column); the first row's value becomes Variable
+  CallProcedure,   // run Sql (a SELECT of the arguments; empty when none), then
+                   // the registered routine Procedure with those values
+};
+
 // SQL ready for sqlite3_prepare: one or more statements whose parameters are
-// written "?N", N the 1-based position in ParamNames (names as the caller
-// wrote them, matched to the given parameters without regard to case).
+// written "?N", N the 1-based position in ParamNames. A name is a parameter
+// of the caller ("NAME" for ":NAME", matched without regard to case) or a
+// variable of the batch ("@name", null until assigned).
 struct TSqliteStatement {
   QString Sql;
   QStringList ParamNames;
+  TSqliteStatementAction Action = TSqliteStatementAction::Execute;
+  QString Variable;         // AssignVariable: "@name"
+  QString Procedure;        // CallProcedure: routine name; the argument
+                            // SELECT's column names name the arguments
+  QString ResultParameter;  // CallProcedure: ":NAME"-style parameter name or
+                            // "@name" variable receiving the return value
+  QString Source;           // the statement as written, quoted in errors
 };
 
 // The step "batch text -> statements" of the embedded backend. The default

@@ -1,5 +1,7 @@
 #include "reports/engine/DrawCommandUtil.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 namespace {
@@ -110,6 +112,14 @@ void SplitCommands(std::vector<TDrawCommand>& commands, int y, std::vector<TDraw
         above.push_back(std::move(command));
         continue;
       }
+      // Each part carries the text of its own lines, for the file devices.
+      auto join = [](const std::vector<TTextLine>& lines) {
+        QStringList parts;
+        for (const TTextLine& l : lines) parts << l.Text;
+        return parts.join(QLatin1Char('\n'));
+      };
+      text->Text = join(text->Lines);
+      rest.Text = join(rest.Lines);
       const int bottom = text->Box.bottom() + 1;
       text->Box.setBottom(y - 1);
       rest.Box.setTop(y);

@@ -32,7 +32,7 @@ class ISubReportRunner {
  public:
   virtual ~ISubReportRunner() = default;
   // Commands are relative to the child's top-left corner. Returns the height.
-  virtual int RunChild(TReport& child, bool emit, std::vector<TDrawCommand>& out,
+  virtual int RunChild(TReport& child, bool emitCommands, std::vector<TDrawCommand>& out,
                        std::vector<int>& breaks) = 0;
 };
 

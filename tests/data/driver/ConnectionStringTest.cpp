@@ -22,25 +22,28 @@ TEST_P(ConnectionStringParse, SplitsIntoEntries) {
   const TConnectionString cs = TConnectionString::Parse(QString::fromUtf8(c.Text));
   EXPECT_EQ(cs.Entries(), c.Expected) << c.Text;
   // What ToString writes parses back to the same entries.
-  EXPECT_EQ(TConnectionString::Parse(cs.ToString()).Entries(), c.Expected) << cs.ToString().toStdString();
+  EXPECT_EQ(TConnectionString::Parse(cs.ToString()).Entries(), c.Expected)
+      << cs.ToString().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ConnectionStringParse,
     testing::Values(
-        TParseCase{"Provider=SQLOLEDB.1;Data Source=SRV;Initial Catalog=JAIL",
-                   {{"Provider", "SQLOLEDB.1"}, {"Data Source", "SRV"}, {"Initial Catalog", "JAIL"}}},
-        TParseCase{"  Data Source = SRV1 ;  User ID = sa  ", {{"Data Source", "SRV1"}, {"User ID", "sa"}}},
+        TParseCase{
+            "Provider=SQLOLEDB.1;Data Source=SRV;Initial Catalog=JAIL",
+            {{"Provider", "SQLOLEDB.1"}, {"Data Source", "SRV"}, {"Initial Catalog", "JAIL"}}},
+        TParseCase{"  Data Source = SRV1 ;  User ID = sa  ",
+                   {{"Data Source", "SRV1"}, {"User ID", "sa"}}},
         TParseCase{"Server=x;;PWD=y;", {{"Server", "x"}, {"PWD", "y"}}},
         TParseCase{"PWD={a;b}}c};Server=x", {{"PWD", "a;b}c"}, {"Server", "x"}}},
-        TParseCase{"Driver={ODBC Driver 18 for SQL Server}", {{"Driver", "ODBC Driver 18 for SQL Server"}}},
+        TParseCase{"Driver={ODBC Driver 18 for SQL Server}",
+                   {{"Driver", "ODBC Driver 18 for SQL Server"}}},
         TParseCase{"Password=\"p\"\"w;d\";UID=u", {{"Password", "p\"w;d"}, {"UID", "u"}}},
         TParseCase{"Password='it''s' ; UID=u", {{"Password", "it's"}, {"UID", "u"}}},
         TParseCase{"Password={ padded }", {{"Password", " padded "}}},
         TParseCase{"Password=;Server=x", {{"Password", ""}, {"Server", "x"}}},
         TParseCase{"Extended Properties=a=b", {{"Extended Properties", "a=b"}}},
-        TParseCase{"Server=a;server=b", {{"Server", "a"}, {"server", "b"}}},
-        TParseCase{"", {}}));
+        TParseCase{"Server=a;server=b", {{"Server", "a"}, {"server", "b"}}}, TParseCase{"", {}}));
 
 struct TMalformedCase {
   const char* Text;

@@ -33,7 +33,8 @@ using DbValue::MakeDateTime;
 INSTANTIATE_TEST_SUITE_P(
     Cases, CanonicalDateTime,
     testing::Values(
-        TCanonicalCase{"2024-01-02 03:04:05", MakeDateTime(2024, 1, 2, 3, 4, 5), "2024-01-02 03:04:05"},
+        TCanonicalCase{"2024-01-02 03:04:05", MakeDateTime(2024, 1, 2, 3, 4, 5),
+                       "2024-01-02 03:04:05"},
         TCanonicalCase{"2024-01-02 03:04:05.120", MakeDateTime(2024, 1, 2, 3, 4, 5, 120),
                        "2024-01-02 03:04:05.120"},
         TCanonicalCase{"2024-01-02 03:04:05.000", MakeDateTime(2024, 1, 2, 3, 4, 5),
@@ -45,11 +46,11 @@ INSTANTIATE_TEST_SUITE_P(
         TCanonicalCase{"1899-12-30 14:30:00", MakeDateTime(1899, 12, 30, 14, 30),
                        "1899-12-30 14:30:00"},
         // A wall-clock time inside a daylight-saving gap stays as written.
-        TCanonicalCase{"2024-03-10 02:30:00", MakeDateTime(2024, 3, 10, 2, 30), "2024-03-10 02:30:00"},
+        TCanonicalCase{"2024-03-10 02:30:00", MakeDateTime(2024, 3, 10, 2, 30),
+                       "2024-03-10 02:30:00"},
         TCanonicalCase{"2024-02-30", QDateTime(), ""},
         TCanonicalCase{"2024-01-02 24:00:00", QDateTime(), ""},
-        TCanonicalCase{"01/02/2024", QDateTime(), ""},
-        TCanonicalCase{"2024-1-2", QDateTime(), ""},
+        TCanonicalCase{"01/02/2024", QDateTime(), ""}, TCanonicalCase{"2024-1-2", QDateTime(), ""},
         TCanonicalCase{"2024-01-02 03:04:05 PM", QDateTime(), ""},
         TCanonicalCase{"2024-01-02 03:04:05.", QDateTime(), ""},
         TCanonicalCase{"", QDateTime(), ""}));
@@ -78,8 +79,7 @@ TEST_P(BindValue, ConvertsToTheDeclaredKind) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, BindValue,
     testing::Values(
-        TBindCase{ftUnknown, QVariant(), QVariant()},
-        TBindCase{ftInteger, QVariant(), QVariant()},
+        TBindCase{ftUnknown, QVariant(), QVariant()}, TBindCase{ftInteger, QVariant(), QVariant()},
         TBindCase{ftUnknown, QVariant(7), QVariant(qint64(7))},
         TBindCase{ftUnknown, QVariant(2.5), QVariant(2.5)},
         TBindCase{ftUnknown, QVariant(true), QVariant(true)},
@@ -96,9 +96,9 @@ INSTANTIATE_TEST_SUITE_P(
         TBindCase{ftString, QVariant(12), QVariant(QString("12"))},
         TBindCase{ftString, QVariant(MakeDateTime(2024, 1, 2, 3, 4, 5, 6)),
                   QVariant(QString("2024-01-02 03:04:05.006"))},
-        TBindCase{ftDateTime, QVariant("2024-01-02 03:04"), QVariant(MakeDateTime(2024, 1, 2, 3, 4))},
-        TBindCase{ftDateTime,
-                  QVariant(QDateTime(QDate(2024, 3, 10), QTime(2, 30), Qt::LocalTime)),
+        TBindCase{ftDateTime, QVariant("2024-01-02 03:04"),
+                  QVariant(MakeDateTime(2024, 1, 2, 3, 4))},
+        TBindCase{ftDateTime, QVariant(QDateTime(QDate(2024, 3, 10), QTime(2, 30), Qt::LocalTime)),
                   QVariant(MakeDateTime(2024, 3, 10, 2, 30))},
         TBindCase{ftBlob, QVariant("ab"), QVariant(QByteArray("ab"))}));
 
@@ -122,16 +122,21 @@ TEST_P(BindValueRejected, NamesTheParameter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BindValueRejected,
-    testing::Values(
-        TBadBindCase{ftInteger, QVariant("abc"), "Parameter :FACICODE: the value \"abc\" is not an integer."},
-        TBadBindCase{ftInteger, QVariant(2.5), "Parameter :FACICODE: the value \"2.5\" is not an integer."},
-        TBadBindCase{ftFloat, QVariant("1,5x"), "Parameter :FACICODE: the value \"1,5x\" is not a number."},
-        TBadBindCase{ftBoolean, QVariant("maybe"), "Parameter :FACICODE: the value \"maybe\" is not a Boolean."},
-        TBadBindCase{ftDateTime, QVariant("13/45/2024"),
-                     "Parameter :FACICODE: the value \"13/45/2024\" is not a date-time."}));
+    testing::Values(TBadBindCase{ftInteger, QVariant("abc"),
+                                 "Parameter :FACICODE: the value \"abc\" is not an integer."},
+                    TBadBindCase{ftInteger, QVariant(2.5),
+                                 "Parameter :FACICODE: the value \"2.5\" is not an integer."},
+                    TBadBindCase{ftFloat, QVariant("1,5x"),
+                                 "Parameter :FACICODE: the value \"1,5x\" is not a number."},
+                    TBadBindCase{ftBoolean, QVariant("maybe"),
+                                 "Parameter :FACICODE: the value \"maybe\" is not a Boolean."},
+                    TBadBindCase{
+                        ftDateTime, QVariant("13/45/2024"),
+                        "Parameter :FACICODE: the value \"13/45/2024\" is not a date-time."}));
 
 TEST(FindDbParam, MatchesNamesWithoutRegardToCaseOrPrefix) {
-  std::vector<TDbParam> params{{"FaciCode", ftString, ptInput, "A"}, {"facicode", ftString, ptInput, "B"},
+  std::vector<TDbParam> params{{"FaciCode", ftString, ptInput, "A"},
+                               {"facicode", ftString, ptInput, "B"},
                                {"@UserName", ftString, ptInput, "u"}};
   ASSERT_NE(FindDbParam(params, ":FACICODE"), nullptr);
   EXPECT_EQ(FindDbParam(params, ":FACICODE")->Value, QVariant("A"));

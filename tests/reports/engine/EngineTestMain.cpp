@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+// Fonts, pictures and charts need an application object; tests run on the
+// offscreen platform.
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                  : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
-  testing::InitGoogleTest(&argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

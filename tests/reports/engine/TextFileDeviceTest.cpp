@@ -59,7 +59,7 @@ TEST_P(TextFileModeTest, FormatsTheLine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Modes, TextFileModeTest,
+    TextFileDevice, TextFileModeTest,
     ::testing::Values(
         TModeCase{"CommaQuotesBlankCommaAndQuote", TppFileType::ftComma, false, '"',
                   R"("a b","x,y","q""z",plain)"},
