@@ -11,7 +11,22 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include <cstdio>
+
 namespace {
+// Without a display Qt would abort with its own plugin message; say what is
+// wrong and what still works instead.
+bool DisplayAvailable(int argc, char** argv) {
+  if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
+      qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+    return true;
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray arg = argv[i];
+    if (arg == "-platform" || arg == "--platform") return true;
+  }
+  return false;
+}
+
 void RestoreDefaultCursor() {
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
   if (frmSplash) frmSplash->unsetCursor();
@@ -25,6 +40,13 @@ void FreeStartupWindows() {
 }  // namespace
 
 int RunGuiProgram(int& argc, char** argv) {
+  if (!DisplayAvailable(argc, argv)) {
+    std::fprintf(stderr,
+                 "No display found (DISPLAY and WAYLAND_DISPLAY are unset), so the window cannot "
+                 "open.\nSee tallyhouse --help for the commands that run without one, or set "
+                 "QT_QPA_PLATFORM=offscreen.\n");
+    return 2;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationDisplayName(ApplicationTitle());
 

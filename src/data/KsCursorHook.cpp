@@ -7,13 +7,21 @@ bool gShowHourGlass = true;
 
 }  // namespace
 
-void SetKsCursorHook(IKsCursorHook* hook) { gHook = hook; }
+void SetKsCursorHook(IKsCursorHook* hook) {
+  gHook = hook;
+}
 
-IKsCursorHook* KsCursorHook() { return gHook; }
+IKsCursorHook* KsCursorHook() {
+  return gHook;
+}
 
-bool KsDBLibShowHourGlass() { return gShowHourGlass; }
+bool KsDBLibShowHourGlass() {
+  return gShowHourGlass;
+}
 
-void SetKsDBLibShowHourGlass(bool value) { gShowHourGlass = value; }
+void SetKsDBLibShowHourGlass(bool value) {
+  gShowHourGlass = value;
+}
 
 TKsBusyCursor::TKsBusyCursor() {
   if (gShowHourGlass && gHook) {

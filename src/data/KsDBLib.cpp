@@ -80,7 +80,9 @@ void SetQueryOrderBy(const std::vector<TKsCustomDataSet*>& queries, const QStrin
   for (TKsCustomDataSet* query : queries) SetQueryOrderBy(query, orderBy);
 }
 
-void SetTableOrderFields(TKsMSTable* table, const QString& fields) { table->SetOrderFields(fields); }
+void SetTableOrderFields(TKsMSTable* table, const QString& fields) {
+  table->SetOrderFields(fields);
+}
 
 void RequeryKeepPosition(TKsCustomDataSet* dataSet, const QString& newSQL) {
   TKsBusyCursor busy;

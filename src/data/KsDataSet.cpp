@@ -101,7 +101,9 @@ TMacro& TKsCustomDataSet::MacroByName(const QString& name) {
   DatabaseError(QStringLiteral("Macro '%1' not found").arg(name));
 }
 
-QString TKsCustomDataSet::GetOrderBy() const { return KsSQLText::GetOrderBy(FSQL.Text()); }
+QString TKsCustomDataSet::GetOrderBy() const {
+  return KsSQLText::GetOrderBy(FSQL.Text());
+}
 
 void TKsCustomDataSet::SetOrderBy(const QString& orderBy) {
   FSQL.SetText(KsSQLText::SetOrderBy(FSQL.Text(), orderBy));
@@ -111,7 +113,9 @@ void TKsCustomDataSet::AddWhere(const QString& condition) {
   FSQL.SetText(KsSQLText::AddWhere(FSQL.Text(), condition));
 }
 
-QString TKsCustomDataSet::PSGetTableName() const { return KsSQLText::TableName(FSQL.Text()); }
+QString TKsCustomDataSet::PSGetTableName() const {
+  return KsSQLText::TableName(FSQL.Text());
+}
 
 void TKsCustomDataSet::Prepare() {
   if (!FConnection) DatabaseError(QStringLiteral("Connection is not defined"));
@@ -258,11 +262,17 @@ int TKsCustomDataSet::MoveBy(int distance) {
   return moved;
 }
 
-void TKsCustomDataSet::Next() { MoveBy(1); }
+void TKsCustomDataSet::Next() {
+  MoveBy(1);
+}
 
-void TKsCustomDataSet::Prior() { MoveBy(-1); }
+void TKsCustomDataSet::Prior() {
+  MoveBy(-1);
+}
 
-int TKsCustomDataSet::RecNo() const { return Active() && FCurrent >= 0 ? FCurrent + 1 : 0; }
+int TKsCustomDataSet::RecNo() const {
+  return Active() && FCurrent >= 0 ? FCurrent + 1 : 0;
+}
 
 void TKsCustomDataSet::SetRecNo(int recNo) {
   CheckActive();
@@ -278,7 +288,9 @@ void TKsCustomDataSet::SetPosition(int index) {
   Fire(AfterScroll);
 }
 
-int TKsCustomDataSet::RecordCount() const { return Active() ? int(FView.size()) : 0; }
+int TKsCustomDataSet::RecordCount() const {
+  return Active() ? int(FView.size()) : 0;
+}
 
 bool TKsCustomDataSet::Locate(const QString& fieldNames, const QVariant& values,
                               TLocateOptions options) {
@@ -335,12 +347,14 @@ void TKsCustomDataSet::SetFieldData(int index, const QVariant& value) {
   if (FState != dsEdit && FState != dsInsert)
     DatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
   const TField& field = FFields[index];
-  FEditRow[size_t(index)] = KsVariant::Coerce(
-      value, field.DataType(), QStringLiteral("field '%1'").arg(field.FieldName()));
+  FEditRow[size_t(index)] = KsVariant::Coerce(value, field.DataType(),
+                                              QStringLiteral("field '%1'").arg(field.FieldName()));
   FChanged[size_t(index)] = true;
 }
 
-int TKsCustomDataSet::IndexOfUniqueKey() const { return FFields.IndexOf(kUniqueKey); }
+int TKsCustomDataSet::IndexOfUniqueKey() const {
+  return FFields.IndexOf(kUniqueKey);
+}
 
 // --- editing ----------------------------------------------------------------
 
@@ -388,12 +402,13 @@ void TKsCustomDataSet::RefreshCurrentRecord() {
   const QVariant key = row[size_t(keyIndex)];
   if (KsVariant::IsNull(key)) return;
   std::vector<TDbParam> params{{kKeyParam, FColumns[size_t(keyIndex)].DataType, ptInput, key}};
-  const TDbResult fresh =
-      FConnection->Execute(QStringLiteral("SELECT * FROM %1 WHERE %2 = :%3")
-                               .arg(QuotedTable(), QuotedField(FFields[keyIndex].FieldName()), kKeyParam),
-                           params);
+  const TDbResult fresh = FConnection->Execute(
+      QStringLiteral("SELECT * FROM %1 WHERE %2 = :%3")
+          .arg(QuotedTable(), QuotedField(FFields[keyIndex].FieldName()), kKeyParam),
+      params);
   if (fresh.Rows.empty())
-    DatabaseError(QStringLiteral("The record has been deleted from table '%1' by another user").arg(table));
+    DatabaseError(
+        QStringLiteral("The record has been deleted from table '%1' by another user").arg(table));
   for (size_t c = 0; c < fresh.Columns.size(); ++c) {
     const int i = FFields.IndexOf(fresh.Columns[c].Name);
     if (i < 0) continue;
@@ -474,7 +489,8 @@ void TKsCustomDataSet::Delete() {
   }
   // An edit in progress is abandoned (and its lock released) first.
   Cancel();
-  if (FView.empty()) DatabaseError(QStringLiteral("Cannot perform this operation on an empty dataset"));
+  if (FView.empty())
+    DatabaseError(QStringLiteral("Cannot perform this operation on an empty dataset"));
   CheckCanModify();
   Fire(BeforeDelete);
   Fire(BeforeScroll);
@@ -522,8 +538,9 @@ void TKsCustomDataSet::WriteUpdate() {
     DatabaseError(QStringLiteral("Cannot write the record: the table to update is not known"));
   const int keyIndex = IndexOfUniqueKey();
   if (keyIndex < 0)
-    DatabaseError(QStringLiteral("Cannot write the record to table '%1': the dataset has no %2 field")
-                      .arg(UpdatingTableName(), kUniqueKey));
+    DatabaseError(
+        QStringLiteral("Cannot write the record to table '%1': the dataset has no %2 field")
+            .arg(UpdatingTableName(), kUniqueKey));
   const QVariant key = (*FView[size_t(FCurrent)])[size_t(keyIndex)];
   if (KsVariant::IsNull(key))
     DatabaseError(QStringLiteral("Cannot write the record to table '%1': its %2 is empty")
@@ -558,11 +575,11 @@ void TKsCustomDataSet::WriteInsert() {
     columns << QuotedField(FFields[i].FieldName());
     values << QLatin1Char(':') + params.back().Name;
   }
-  const QString sql =
-      columns.isEmpty()
-          ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(QuotedTable())
-          : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                .arg(QuotedTable(), columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+  const QString sql = columns.isEmpty()
+                          ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(QuotedTable())
+                          : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                .arg(QuotedTable(), columns.join(QStringLiteral(", ")),
+                                     values.join(QStringLiteral(", ")));
   FRowsAffected = FConnection->Execute(sql, params).RowsAffected;
 }
 
@@ -571,20 +588,21 @@ void TKsCustomDataSet::WriteDelete() {
     DatabaseError(QStringLiteral("Cannot delete the record: the table is not known"));
   const int keyIndex = IndexOfUniqueKey();
   if (keyIndex < 0)
-    DatabaseError(QStringLiteral("Cannot delete the record from table '%1': the dataset has no %2 field")
-                      .arg(UpdatingTableName(), kUniqueKey));
+    DatabaseError(
+        QStringLiteral("Cannot delete the record from table '%1': the dataset has no %2 field")
+            .arg(UpdatingTableName(), kUniqueKey));
   const QVariant key = (*FView[size_t(FCurrent)])[size_t(keyIndex)];
   if (KsVariant::IsNull(key))
     DatabaseError(QStringLiteral("Cannot delete the record from table '%1': its %2 is empty")
                       .arg(UpdatingTableName(), kUniqueKey));
   std::vector<TDbParam> params{{kKeyParam, FColumns[size_t(keyIndex)].DataType, ptInput, key}};
   // A record someone else already deleted is gone either way: no error.
-  FRowsAffected = FConnection
-                      ->Execute(QStringLiteral("DELETE FROM %1 WHERE %2 = :%3")
-                                    .arg(QuotedTable(), QuotedField(FFields[keyIndex].FieldName()),
-                                         kKeyParam),
-                                params)
-                      .RowsAffected;
+  FRowsAffected =
+      FConnection
+          ->Execute(QStringLiteral("DELETE FROM %1 WHERE %2 = :%3")
+                        .arg(QuotedTable(), QuotedField(FFields[keyIndex].FieldName()), kKeyParam),
+                    params)
+          .RowsAffected;
 }
 
 // --- filtering --------------------------------------------------------------

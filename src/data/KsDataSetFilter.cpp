@@ -99,9 +99,12 @@ class TParser {
     n->Literal = ParseLiteral();
     if (DbValue::IsNull(n->Literal)) {
       // "= NULL" reads as the user means it.
-      if (n->Op == TFilterOp::Eq) n->Op = TFilterOp::IsNull;
-      else if (n->Op == TFilterOp::Ne) n->Op = TFilterOp::IsNotNull;
-      else Fail();
+      if (n->Op == TFilterOp::Eq)
+        n->Op = TFilterOp::IsNull;
+      else if (n->Op == TFilterOp::Ne)
+        n->Op = TFilterOp::IsNotNull;
+      else
+        Fail();
     }
     return n;
   }
@@ -155,8 +158,8 @@ class TParser {
 int Compare(const QVariant& a, const QVariant& b, bool ci) {
   double x = 0, y = 0;
   const int ta = a.metaType().id();
-  const bool aNumeric = ta == QMetaType::LongLong || ta == QMetaType::Int || ta == QMetaType::Double ||
-                        ta == QMetaType::Bool;
+  const bool aNumeric = ta == QMetaType::LongLong || ta == QMetaType::Int ||
+                        ta == QMetaType::Double || ta == QMetaType::Bool;
   if (aNumeric && KsVariant::ToDouble(a, &x) && KsVariant::ToDouble(b, &y))
     return x < y ? -1 : (x > y ? 1 : 0);
   if (ta == QMetaType::QDateTime) {
@@ -172,7 +175,8 @@ int Compare(const QVariant& a, const QVariant& b, bool ci) {
                                         ci ? Qt::CaseInsensitive : Qt::CaseSensitive);
 }
 
-bool Eval(const TKsFilterExpression::TNode& n, const TKsFilterExpression::TValueOf& valueOf, bool ci) {
+bool Eval(const TKsFilterExpression::TNode& n, const TKsFilterExpression::TValueOf& valueOf,
+          bool ci) {
   switch (n.Op) {
     case TFilterOp::And:
       return Eval(*n.Left, valueOf, ci) && Eval(*n.Right, valueOf, ci);

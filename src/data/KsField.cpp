@@ -4,11 +4,17 @@
 #include "data/KsDataSet.h"
 #include "data/KsVariant.h"
 
-QVariant TField::Value() const { return FDataSet->FieldData(FIndex); }
+QVariant TField::Value() const {
+  return FDataSet->FieldData(FIndex);
+}
 
-bool TField::IsNull() const { return KsVariant::IsNull(Value()); }
+bool TField::IsNull() const {
+  return KsVariant::IsNull(Value());
+}
 
-QString TField::AsString() const { return KsVariant::ToString(Value(), FDataType); }
+QString TField::AsString() const {
+  return KsVariant::ToString(Value(), FDataType);
+}
 
 void TField::ConversionError(const char* kind) const {
   QString message = QStringLiteral("'%1' is not a valid %2 for field '%3'")
@@ -17,7 +23,9 @@ void TField::ConversionError(const char* kind) const {
   throw EDatabaseError(message);
 }
 
-int TField::AsInteger() const { return int(AsLargeInt()); }
+int TField::AsInteger() const {
+  return int(AsLargeInt());
+}
 
 qint64 TField::AsLargeInt() const {
   qint64 v = 0;
@@ -43,9 +51,13 @@ QDateTime TField::AsDateTime() const {
   return v;
 }
 
-QByteArray TField::AsBlob() const { return KsVariant::ToBytes(Value()); }
+QByteArray TField::AsBlob() const {
+  return KsVariant::ToBytes(Value());
+}
 
-void TField::SetValue(const QVariant& value) { FDataSet->SetFieldData(FIndex, value); }
+void TField::SetValue(const QVariant& value) {
+  FDataSet->SetFieldData(FIndex, value);
+}
 
 void TField::SetAsDateTime(const QDateTime& value) {
   SetValue(value.isValid() ? QVariant(KsVariant::Naive(value)) : QVariant());

@@ -18,7 +18,10 @@ class TKsCustomDataSet;
 class TField {
  public:
   TField(TKsCustomDataSet* dataSet, int index, const TDbColumn& column)
-      : FDataSet(dataSet), FIndex(index), FFieldName(column.Name), FDataType(column.DataType),
+      : FDataSet(dataSet),
+        FIndex(index),
+        FFieldName(column.Name),
+        FDataType(column.DataType),
         FSize(column.Size) {}
 
   TKsCustomDataSet* DataSet() const { return FDataSet; }

@@ -62,7 +62,8 @@ QString TKsMSStoredProc::StatementText() const {
   QString text(QLatin1Char('{'));
   if (!result.isEmpty()) text += QLatin1Char(':') + result + QStringLiteral(" = ");
   text += QStringLiteral("CALL ") + FStoredProcName;
-  if (!args.isEmpty()) text += QStringLiteral(" (") + args.join(QStringLiteral(", ")) + QLatin1Char(')');
+  if (!args.isEmpty())
+    text += QStringLiteral(" (") + args.join(QStringLiteral(", ")) + QLatin1Char(')');
   return text + QLatin1Char('}');
 }
 

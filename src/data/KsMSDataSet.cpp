@@ -15,7 +15,9 @@ TKsMSDataSet::~TKsMSDataSet() {
   }
 }
 
-QString TKsMSDataSet::KsVersion() const { return KsDataAccessVersion(); }
+QString TKsMSDataSet::KsVersion() const {
+  return KsDataAccessVersion();
+}
 
 bool TKsMSDataSet::IsLocked() {
   if (!RecordLocksMake() || !Active() || IsEmpty()) return false;

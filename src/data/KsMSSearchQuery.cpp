@@ -17,6 +17,10 @@ bool SameTable(const QString& a, const QString& b) {
 
 void TKsMSSearchQuery::SetIndexName(const QString& value) {
   const QString name = value.trimmed();
+  if (FLoading) {
+    FIndexName = name;
+    return;
+  }
   const TIndexDef* def = nullptr;
   if (!name.isEmpty()) {
     def = FIndexDefs.Find(name);
@@ -59,6 +63,7 @@ void TKsMSSearchQuery::LoadIndexDefs() {
 }
 
 void TKsMSSearchQuery::Loaded() {
+  FLoading = false;
   if (FAutoLoadIndexDefs) LoadIndexDefs();
   if (!FIndexName.isEmpty()) SetIndexName(FIndexName);
 }

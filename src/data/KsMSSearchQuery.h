@@ -15,6 +15,7 @@ class TKsMSSearchQuery : public TKsCustomMSQuery {
 
   // Empty clears the ORDER BY; any other name must be one of IndexDefs
   // ("IndexName entered is not in IndexDefs."). The open state is kept.
+  // Between BeginLoad and Loaded the name is only stored.
   const QString& IndexName() const { return FIndexName; }
   void SetIndexName(const QString& value);
 
@@ -30,8 +31,10 @@ class TKsMSSearchQuery : public TKsCustomMSQuery {
   // Replaces IndexDefs with the table's indexes as the server describes
   // them (each case-insensitive); needs a connection and a table name.
   void LoadIndexDefs();
-  // The set-up a data module does once the query is configured: load the
-  // index definitions when AutoLoadIndexDefs, then apply IndexName.
+  // A data module configuring the query in any order brackets it with
+  // BeginLoad and Loaded; Loaded loads the index definitions when
+  // AutoLoadIndexDefs, then applies IndexName.
+  void BeginLoad() { FLoading = true; }
   void Loaded();
 
  protected:
@@ -42,4 +45,5 @@ class TKsMSSearchQuery : public TKsCustomMSQuery {
   QString FIndexName;
   QString FTableName;
   bool FAutoLoadIndexDefs = true;
+  bool FLoading = false;
 };

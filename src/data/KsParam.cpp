@@ -7,7 +7,9 @@
 
 namespace {
 
-QString ParamLabel(const QString& name) { return QStringLiteral("parameter '%1'").arg(name); }
+QString ParamLabel(const QString& name) {
+  return QStringLiteral("parameter '%1'").arg(name);
+}
 
 }  // namespace
 
@@ -16,9 +18,13 @@ void TParam::SetValue(const QVariant& value) {
   FValue = KsVariant::Coerce(value, FDataType, ParamLabel(FName));
 }
 
-bool TParam::IsNull() const { return KsVariant::IsNull(FValue); }
+bool TParam::IsNull() const {
+  return KsVariant::IsNull(FValue);
+}
 
-QString TParam::AsString() const { return KsVariant::ToString(FValue, FDataType); }
+QString TParam::AsString() const {
+  return KsVariant::ToString(FValue, FDataType);
+}
 
 qint64 TParam::AsInteger() const {
   qint64 v = 0;
@@ -44,7 +50,9 @@ QDateTime TParam::AsDateTime() const {
   return v;
 }
 
-QByteArray TParam::AsBlob() const { return KsVariant::ToBytes(FValue); }
+QByteArray TParam::AsBlob() const {
+  return KsVariant::ToBytes(FValue);
+}
 
 void TParam::SetAsString(const QString& value) {
   FDataType = ftString;

@@ -22,7 +22,9 @@ TKsSQLDatabase::~TKsSQLDatabase() {
   for (TKsCustomDataSet* ds : attached) ds->DetachConnection();
 }
 
-TKsCustomConfigInfo* TKsSQLDatabase::KsConfigInfo() const { return FKsConfigInfo.data(); }
+TKsCustomConfigInfo* TKsSQLDatabase::KsConfigInfo() const {
+  return FKsConfigInfo.data();
+}
 
 void TKsSQLDatabase::SetProgramName(const QString& value) {
   const bool wasSet = !FProgramName.isEmpty();
@@ -87,10 +89,11 @@ void TKsSQLDatabase::DoConnect() {
   RefreshConnectString();
   if (FConnectString.trimmed().isEmpty()) {
     const QString who = FName.isEmpty() ? QString() : FName + QStringLiteral(": ");
-    throw EDatabaseError(
-        FProgramName.isEmpty()
-            ? who + QStringLiteral("The connection string is empty")
-            : who + QStringLiteral("No connection string was found for program '%1'").arg(FProgramName));
+    throw EDatabaseError(FProgramName.isEmpty()
+                             ? who + QStringLiteral("The connection string is empty")
+                             : who +
+                                   QStringLiteral("No connection string was found for program '%1'")
+                                       .arg(FProgramName));
   }
   TDbOpenOptions options;
   options.BaseFolder = BaseFolder();
@@ -151,13 +154,21 @@ qint64 TKsSQLDatabase::ExecSQL(const QString& sql, const QVariantList& params) {
   return Execute(sql, bound).RowsAffected;
 }
 
-void TKsSQLDatabase::StartTransaction() { DbConnection().StartTransaction(); }
+void TKsSQLDatabase::StartTransaction() {
+  DbConnection().StartTransaction();
+}
 
-void TKsSQLDatabase::Commit() { DbConnection().Commit(); }
+void TKsSQLDatabase::Commit() {
+  DbConnection().Commit();
+}
 
-void TKsSQLDatabase::Rollback() { DbConnection().Rollback(); }
+void TKsSQLDatabase::Rollback() {
+  DbConnection().Rollback();
+}
 
-bool TKsSQLDatabase::InTransaction() const { return FConnection && FConnection->InTransaction(); }
+bool TKsSQLDatabase::InTransaction() const {
+  return FConnection && FConnection->InTransaction();
+}
 
 void TKsSQLDatabase::RegisterDataSet(TKsCustomDataSet* dataSet) {
   if (std::find(FDataSets.begin(), FDataSets.end(), dataSet) == FDataSets.end())

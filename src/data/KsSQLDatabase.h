@@ -15,7 +15,9 @@ class TKsCustomDataSet;
 class TKsMSQuery;
 
 // The version every component of the shared data-access library reports.
-inline QString KsDataAccessVersion() { return QStringLiteral("2.1"); }
+inline QString KsDataAccessVersion() {
+  return QStringLiteral("2.1");
+}
 
 struct TKsSQLDatabaseOptions {
   // The OLE DB provider the form named ("SQLOLEDB.1" or the provider's

@@ -31,7 +31,8 @@ std::vector<TPosToken> Tokens(const QString& sql) {
 bool IsMacroAt(const std::vector<TPosToken>& toks, size_t i) {
   if (!toks[i].Token.IsSymbol(QLatin1Char('&')) || i + 1 >= toks.size()) return false;
   const TSqlToken& name = toks[i + 1].Token;
-  return name.Kind == TSqlTokenKind::Word && (name.Text[0].isLetter() || name.Text[0] == QLatin1Char('_'));
+  return name.Kind == TSqlTokenKind::Word &&
+         (name.Text[0].isLetter() || name.Text[0] == QLatin1Char('_'));
 }
 
 // Index of the next token at or after `i` that is not whitespace or a
@@ -87,7 +88,7 @@ size_t FindOrderBy(const std::vector<TPosToken>& toks, TRange r, size_t* byIndex
 }
 
 bool IsClauseAfterWhere(const std::vector<TPosToken>& toks, size_t i) {
-  static const char* const kWords[] = {"GROUP", "HAVING", "ORDER", "UNION",
+  static const char* const kWords[] = {"GROUP",  "HAVING",    "ORDER",  "UNION",
                                        "EXCEPT", "INTERSECT", "OPTION", "FOR"};
   for (const char* w : kWords)
     if (IsWordAt(toks, i, w)) return true;
@@ -245,7 +246,8 @@ QString QuoteName(const QString& name) {
 
 QString FieldListToOrderBy(const QString& fields) {
   QStringList parts;
-  for (const QString& part : QString(fields).replace(QLatin1Char(';'), QLatin1Char(',')).split(QLatin1Char(','))) {
+  for (const QString& part :
+       QString(fields).replace(QLatin1Char(';'), QLatin1Char(',')).split(QLatin1Char(','))) {
     const QString f = part.trimmed();
     if (!f.isEmpty()) parts << f;
   }

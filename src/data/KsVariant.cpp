@@ -24,7 +24,9 @@ KsVariant::TDateTimeTextFormatter& Formatter() {
   return formatter;
 }
 
-int TypeId(const QVariant& v) { return v.metaType().id(); }
+int TypeId(const QVariant& v) {
+  return v.metaType().id();
+}
 
 bool IsIntegral(const QVariant& v) {
   switch (TypeId(v)) {
@@ -54,7 +56,9 @@ bool IsNumeric(const QVariant& v) {
 
 namespace KsVariant {
 
-bool IsNull(const QVariant& v) { return DbValue::IsNull(v); }
+bool IsNull(const QVariant& v) {
+  return DbValue::IsNull(v);
+}
 
 QDateTime Naive(const QDateTime& dt) {
   if (!dt.isValid() || dt.timeSpec() == Qt::UTC) return dt;
@@ -246,7 +250,8 @@ QVariant Coerce(const QVariant& v, TFieldType type, const QString& what) {
     case ftWideString:
     case ftMemo:
     case ftGuid:
-      if (TypeId(v) == QMetaType::QDateTime) return DbValue::DateTimeToCanonical(Naive(v.toDateTime()));
+      if (TypeId(v) == QMetaType::QDateTime)
+        return DbValue::DateTimeToCanonical(Naive(v.toDateTime()));
       return ToString(v);
     case ftSmallint:
     case ftInteger:

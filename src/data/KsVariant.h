@@ -25,7 +25,7 @@ bool ToBool(const QVariant& v, bool* out);
 bool ToDateTime(const QVariant& v, QDateTime* out);
 QByteArray ToBytes(const QVariant& v);
 
-// The same wall-clock moment with the UTC spec (naive date-times never shift).
+// The same wall-clock moment with Qt::UTC as time spec (naive date-times never shift).
 QDateTime Naive(const QDateTime& dt);
 
 // The value converted to what a field or parameter of `type` holds; throws
@@ -37,8 +37,7 @@ TFieldType TypeOf(const QVariant& v);
 
 // Whether a stored value matches a searched one: numbers numerically,
 // date-times as instants, everything else as text.
-bool Matches(const QVariant& stored, const QVariant& wanted, bool caseInsensitive,
-             bool partialKey);
+bool Matches(const QVariant& stored, const QVariant& wanted, bool caseInsensitive, bool partialKey);
 
 // How date-time values read as text. The default writes the program's short
 // date "MM/dd/yyyy", followed by the time "h:mm:ss AP" when it is not

@@ -7,7 +7,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
 
 #include <algorithm>
 
@@ -122,7 +121,7 @@ TEST(ChoiceDialog, ThroughThePromptsTheButtonNumberOrZeroForEsc) {
                                      kCaseButtons),
             3);
 
-  WithNextModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+  WithNextModal([](QWidget* modal) { PressEscape(modal); });
   EXPECT_EQ(prompts.ShowChoiceDialog(QStringLiteral("Filter Report"), QStringLiteral("Which?"),
                                      kCaseButtons),
             0);

@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
 
 namespace {
 
@@ -49,6 +48,6 @@ TEST(MakeADecision, SecondButtonAnswersZero) {
 }
 
 TEST(MakeADecision, EscAnswersZero) {
-  WithNextModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+  WithNextModal([](QWidget* modal) { PressEscape(modal); });
   EXPECT_EQ(Ask(), 0);
 }

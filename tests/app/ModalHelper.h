@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -22,4 +23,12 @@ inline void WithNextModal(std::function<void(QWidget*)> action) {
       if (auto* dialog = qobject_cast<QDialog*>(top); dialog && dialog->isVisible())
         dialog->reject();
   });
+}
+
+// Esc pressed on a window, as the keyboard would deliver it.
+inline void PressEscape(QWidget* window) {
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(window, &press);
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(window, &release);
 }

@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
 
 namespace {
 
@@ -29,7 +28,7 @@ void AnswerNextBox(TSeen& seen, QMessageBox::StandardButton press) {
     seen.Buttons = box->standardButtons();
     seen.Default = box->standardButton(box->defaultButton());
     if (press == QMessageBox::NoButton)
-      QTest::keyClick(box, Qt::Key_Escape);
+      PressEscape(box);
     else
       box->button(press)->click();
   });

@@ -1,6 +1,7 @@
 #include "app/StartupModules.h"
 #include "app/StartupSequence.h"
 #include "app/fmSplash.h"
+#include "core/Exception.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -2,6 +2,8 @@
 
 #include "data/driver/DbTypes.h"
 
+#include <QDateTime>
+
 #include <gtest/gtest.h>
 
 namespace {

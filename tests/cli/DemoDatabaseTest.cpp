@@ -30,8 +30,14 @@ TEST(DemoDatabaseTest, AFailureHalfWayLeavesNoFileBehind) {
   const QString file = folder.filePath("demo.db");
   const auto previous = SqliteStatementTranslator();
   SetSqliteStatementTranslator(std::make_shared<TFailingInsertTranslator>(previous));
-  EXPECT_THROW(CreateDemoDatabase(file), EDatabaseError);
+  QString error;
+  try {
+    CreateDemoDatabase(file);
+  } catch (const EDatabaseError& e) {
+    error = e.Message();
+  }
   SetSqliteStatementTranslator(previous);
+  EXPECT_TRUE(error.contains("disk I/O error")) << error.toStdString();
 
   EXPECT_TRUE(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
       << QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden).join(' ').toStdString();

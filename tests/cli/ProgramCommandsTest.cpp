@@ -58,6 +58,12 @@ TEST(ProgramCommandsTest, CommandsNotInThisBuildSaySoAndFail) {
   }
 }
 
+TEST(ProgramCommandsTest, TheWindowWithoutADisplaySaysWhyInsteadOfAborting) {
+  const TRun run = RunProgram({});
+  EXPECT_EQ(run.ExitCode, 2);
+  EXPECT_TRUE(run.Err.contains("No display found")) << run.Err.toStdString();
+}
+
 class DemoDatabaseCommandTest : public testing::Test {
  protected:
   QTemporaryDir Folder;

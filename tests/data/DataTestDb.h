@@ -17,7 +17,10 @@ class DataTestDb : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(FDir.isValid());
     FPath = FDir.filePath(QStringLiteral("jail.db"));
-    auto create = OpenDbConnection(QStringLiteral("Provider=SQLite;Data Source=%1;Mode=Create").arg(FPath));
+    auto create =
+        OpenDbConnection(QStringLiteral("Provider=SQLite;Data Source=%1;Mode=Create").arg(FPath));
+    // One commit for the whole fixture: file syncs are what the tests wait for.
+    create->StartTransaction();
     for (const char* sql : {
              "CREATE TABLE JAILBOOK (UNIQUEKEY VARCHAR(22) NOT NULL PRIMARY KEY, "
              "BOOKNO VARCHAR(10), LNAME VARCHAR(30), FNAME VARCHAR(30), AGE INT, BAIL MONEY, "
@@ -36,6 +39,7 @@ class DataTestDb : public ::testing::Test {
       std::vector<TDbParam> none;
       create->Execute(QString::fromUtf8(sql), none);
     }
+    create->Commit();
     FDb.SetConnectString(ConnectString());
   }
 
@@ -43,7 +47,8 @@ class DataTestDb : public ::testing::Test {
     return QStringLiteral("Provider=SQLite;Data Source=%1").arg(FPath);
   }
 
-  std::unique_ptr<TKsMSQuery> Query(const QString& sql, const QString& name = QStringLiteral("qryTest")) {
+  std::unique_ptr<TKsMSQuery> Query(const QString& sql,
+                                    const QString& name = QStringLiteral("qryTest")) {
     auto q = FDb.CreateDataSet(name);
     q->SQL().SetText(sql);
     return q;

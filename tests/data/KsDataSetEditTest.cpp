@@ -73,9 +73,11 @@ TEST_F(EditTest, AppendInsertsTheFieldsSetIncludingThoseOfOnNewRecord) {
   EXPECT_EQ(q->RecordCount(), 5);
   EXPECT_EQ(q->RecNo(), 5);
   EXPECT_EQ(q->FieldByName("LNAME").AsString(), "GREEN");
-  EXPECT_EQ(Scalar("SELECT LNAME || '|' || BOOKDATE || '|' || ACTIVE FROM JAILBOOK WHERE UNIQUEKEY = 'K5'")
-                .toString(),
-            "GREEN|2024-05-01 23:59:59|0");
+  EXPECT_EQ(
+      Scalar(
+          "SELECT LNAME || '|' || BOOKDATE || '|' || ACTIVE FROM JAILBOOK WHERE UNIQUEKEY = 'K5'")
+          .toString(),
+      "GREEN|2024-05-01 23:59:59|0");
 }
 
 TEST_F(EditTest, CancelledInsertWritesNothing) {
@@ -136,15 +138,33 @@ TEST_F(EditTest, WritingOutsideEditOrWithoutUniqueKeyIsRefusedClearly) {
 }
 
 TEST_F(EditTest, TableNamedInTheSqlIsWrittenEvenWithAJoinAndAnAlias) {
-  auto j = Query(QStringLiteral(
-      "SELECT b.UNIQUEKEY, b.LNAME, o.LNAME AS OTHER FROM JAILBOOK b "
-      "LEFT JOIN JAILBOOK o ON o.UNIQUEKEY = 'K1' WHERE b.UNIQUEKEY = 'K4'"));
+  auto j =
+      Query(QStringLiteral("SELECT b.UNIQUEKEY, b.LNAME, o.LNAME AS OTHER FROM JAILBOOK b "
+                           "LEFT JOIN JAILBOOK o ON o.UNIQUEKEY = 'K1' WHERE b.UNIQUEKEY = 'K4'"));
   j->Open();
   EXPECT_EQ(j->PSGetTableName(), "JAILBOOK");
   j->Edit();
   j->FieldByName("LNAME").SetAsString("BROWNE");
   j->Post();
   EXPECT_EQ(Scalar("SELECT LNAME FROM JAILBOOK WHERE UNIQUEKEY = 'K4'").toString(), "BROWNE");
+}
+
+// How a log row is written through a dataset that is closed: an empty copy
+// ("1 = 2") of the same statement on the same connection takes the row.
+TEST_F(EditTest, RowAppendedThroughAnEmptyCopyOfAClosedDataSet) {
+  auto log = Query("SELECT [UNIQUEKEY], [LNAME], [BOOKDATE]\nFROM\n  JAILBOOK (READUNCOMMITTED)");
+  TKsMSQuery copy("qryCopy");
+  copy.SetConnection(log->Connection());
+  copy.SQL().Assign(log->SQL());
+  copy.AddWhere("1 = 2");
+  copy.Open();
+  EXPECT_TRUE(copy.IsEmpty());
+  copy.Append();
+  copy.FieldByName("UNIQUEKEY").SetAsString("K10");
+  copy.FieldByName("LNAME").SetAsString("LOGGED");
+  copy.Post();
+  EXPECT_FALSE(log->Active());
+  EXPECT_EQ(Scalar("SELECT LNAME FROM JAILBOOK WHERE UNIQUEKEY = 'K10'").toString(), "LOGGED");
 }
 
 // Records the lock hook calls; can refuse the lock like another holder would.
@@ -196,7 +216,8 @@ TEST_F(LockHookTest, DeleteReleasesWhetherOrNotItSucceeded) {
   EXPECT_EQ(q.Log, QStringList({"take K1", "release"}));
 
   q.Log.clear();
-  Elsewhere("CREATE TRIGGER NoDelete BEFORE DELETE ON JAILBOOK BEGIN SELECT RAISE(ABORT, 'kept'); END");
+  Elsewhere(
+      "CREATE TRIGGER NoDelete BEFORE DELETE ON JAILBOOK BEGIN SELECT RAISE(ABORT, 'kept'); END");
   EXPECT_THROW(q.Delete(), EDatabaseError);
   EXPECT_EQ(q.Log, QStringList({"take K2", "release"}));
   EXPECT_EQ(q.RecordCount(), 3) << "the record stays when the server refused";

@@ -246,8 +246,12 @@ TEST_F(NavigationTest, EventsFireAroundOpenScrollAndClose) {
   q->Close();
   QStringList log;
   q->BeforeOpen = [&](TKsCustomDataSet&) { log << "BeforeOpen"; };
-  q->AfterOpen = [&](TKsCustomDataSet& ds) { log << QStringLiteral("AfterOpen %1").arg(ds.RecordCount()); };
-  q->AfterScroll = [&](TKsCustomDataSet& ds) { log << QStringLiteral("AfterScroll %1").arg(ds.RecNo()); };
+  q->AfterOpen = [&](TKsCustomDataSet& ds) {
+    log << QStringLiteral("AfterOpen %1").arg(ds.RecordCount());
+  };
+  q->AfterScroll = [&](TKsCustomDataSet& ds) {
+    log << QStringLiteral("AfterScroll %1").arg(ds.RecNo());
+  };
   q->BeforeClose = [&](TKsCustomDataSet&) { log << "BeforeClose"; };
   q->AfterClose = [&](TKsCustomDataSet&) { log << "AfterClose"; };
   q->Open();
@@ -269,6 +273,18 @@ TEST_F(NavigationTest, FilterShowsOnlyMatchingRecords) {
   q->SetFiltered(false);
   EXPECT_EQ(q->RecordCount(), 4);
   EXPECT_THROW(q->SetFilter("LNAME = = 'X'"), EDatabaseError);
+}
+
+TEST_F(NavigationTest, RefreshSeesNewRowsAndStaysOnTheSameRecord) {
+  int opens = 0;
+  q->AfterOpen = [&](TKsCustomDataSet&) { ++opens; };
+  q->Locate("UNIQUEKEY", "K3");
+  Elsewhere("INSERT INTO JAILBOOK (UNIQUEKEY, LNAME) VALUES ('K0', 'FIRST')");
+  q->Refresh();
+  EXPECT_EQ(q->RecordCount(), 5);
+  EXPECT_EQ(Key(), "K3");
+  EXPECT_EQ(q->RecNo(), 4);
+  EXPECT_EQ(opens, 0) << "a refresh is no re-open";
 }
 
 TEST_F(NavigationTest, ClosedDataSetRefusesNavigationWithAClearMessage) {

@@ -17,15 +17,16 @@ class ConnectionTest : public DataTestDb {
     auto cfg = OpenDbConnection(
         QStringLiteral("Provider=SQLite;Data Source=%1;Mode=Create").arg(FDir.filePath("cfg.db")));
     RunSql(*cfg,
-        "CREATE TABLE ConnectLib (ProgramID VARCHAR(30), ConnString VARCHAR(255), "
-        "HelpFile VARCHAR(255), LogFile VARCHAR(255), UseInitial BIT)");
+           "CREATE TABLE ConnectLib (ProgramID VARCHAR(30), ConnString VARCHAR(255), "
+           "HelpFile VARCHAR(255), LogFile VARCHAR(255), UseInitial BIT)");
     RunSql(*cfg,
-        "INSERT INTO ConnectLib VALUES ('JAIL', 'Provider=SQLite;Data Source=jail.db', "
-        "'/help/jail.chm', '/logs/jail', 0)");
+           "INSERT INTO ConnectLib VALUES ('JAIL', 'Provider=SQLite;Data Source=jail.db', "
+           "'/help/jail.chm', '/logs/jail', 0)");
     QFile ini(FDir.filePath("Keystane.ini"));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[DataProvider]\nConnStr=Provider=SQLite;Data Source=cfg.db\n"
-              "[Paths]\nHelpPath=/help/suite.chm\nLogPath=/logs\n");
+    ini.write(
+        "[DataProvider]\nConnStr=Provider=SQLite;Data Source=cfg.db\n"
+        "[Paths]\nHelpPath=/help/suite.chm\nLogPath=/logs\n");
     ini.close();
 
     FInfo = std::make_unique<TKsConfigInfo>(nullptr, TKeystaneIni::TLoadMode::Deferred);
@@ -41,7 +42,7 @@ class ConnectionTest : public DataTestDb {
     auto cfg = OpenDbConnection(
         QStringLiteral("Provider=SQLite;Data Source=%1").arg(FDir.filePath("cfg.db")));
     RunSql(*cfg, "UPDATE ConnectLib SET ConnString = :S WHERE ProgramID = 'JAIL'",
-        {{"S", ftString, ptInput, connString}});
+           {{"S", ftString, ptInput, connString}});
   }
 
   int BookingCount() {
@@ -76,8 +77,8 @@ TEST_F(ConnectionTest, EveryOpenLooksTheConnectStringUpAgain) {
   FDb.Close();
 
   {
-    auto second = OpenDbConnection(
-        QStringLiteral("Provider=SQLite;Data Source=%1;Mode=Create").arg(FDir.filePath("jail2.db")));
+    auto second = OpenDbConnection(QStringLiteral("Provider=SQLite;Data Source=%1;Mode=Create")
+                                       .arg(FDir.filePath("jail2.db")));
     RunSql(*second, "CREATE TABLE JAILBOOK (UNIQUEKEY VARCHAR(22))");
     RunSql(*second, "INSERT INTO JAILBOOK VALUES ('X1')");
   }

@@ -68,7 +68,8 @@ namespace DbValue {
 
 QString DateTimeToCanonical(const QDateTime& value) {
   if (!value.isValid()) return QString();
-  // The wall-clock fields as given, whatever the spec: these values are naive.
+  // The wall-clock fields as given, whatever the time zone setting: these
+  // values are naive.
   const QDate d = value.date();
   const QTime t = value.time();
   QString text = QStringLiteral("%1-%2-%3 %4:%5:%6")

@@ -47,6 +47,6 @@ class ISqliteStatementTranslator {
 std::vector<TSqliteStatement> DefaultSqliteStatements(const QString& sql);
 
 // Process-wide; nullptr restores the default. Connections look it up on
-// every statement, so installing it once at start-up covers all of them.
+// every Execute, so installing it once at start-up covers all of them.
 void SetSqliteStatementTranslator(std::shared_ptr<ISqliteStatementTranslator> translator);
 std::shared_ptr<ISqliteStatementTranslator> SqliteStatementTranslator();

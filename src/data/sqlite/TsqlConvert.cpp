@@ -275,7 +275,8 @@ void Convert(sqlite3_context* ctx, sqlite3_value* v, const char* spec, sqlite3_v
     if (isInteger) return sqlite3_result_int64(ctx, integer);
     const int scale = std::strcmp(spec, "money") == 0 ? 4 : std::max(0, TypeLength(spec));
     const double factor = std::pow(10.0, scale);
-    const double rounded = std::round(real * factor) / factor;
+    const double scaled = real * factor;
+    const double rounded = std::round(scaled + std::copysign(std::fabs(scaled) * 1e-12, scaled)) / factor;
     if (scale == 0) return sqlite3_result_int64(ctx, int64_t(rounded));
     sqlite3_result_double(ctx, rounded);
     return;

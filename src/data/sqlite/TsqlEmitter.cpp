@@ -163,7 +163,7 @@ const QHash<QString, TFunctionRule>& FunctionRules() {
     };
     add("ISNULL", "ifnull", 2, 2);
     add("COALESCE", "coalesce", 2, -1);
-    add("NULLIF", "nullif", 2, 2);
+    add("NULLIF", "ts_nullif", 2, 2);
     add("IIF", "", 3, 3, TFunctionStyle::Iif);
     add("GETDATE", "ts_getdate", 0, 0);
     add("SYSDATETIME", "ts_getdate", 0, 0);
@@ -478,8 +478,17 @@ std::vector<TTsqlTranslatedStatement> TWriter::Run() {
     }
     case TTsqlStatementKind::Call: {
       if (!s.Args.empty()) {
+        // The routine reads its arguments by the names of these columns.
         FOut += QStringLiteral("SELECT ");
-        EmitArgs(s.Args, 0);
+        for (size_t i = 0; i < s.Args.size(); ++i) {
+          if (i) FOut += QStringLiteral(", ");
+          const TTsqlExpr& arg = *s.Args[i];
+          EmitExpr(arg);
+          if (arg.Kind == TTsqlExprKind::Parameter)
+            FOut += QStringLiteral(" AS ") + QuoteName(arg.Text);
+          else if (arg.Kind == TTsqlExprKind::Variable)
+            FOut += QStringLiteral(" AS ") + QuoteName(arg.Text.mid(1));
+        }
       }
       out.push_back(Finish(TTsqlAction::CallProcedure));
       out.back().Procedure = s.Procedure;
@@ -1075,8 +1084,15 @@ void TWriter::EmitExpr(const TTsqlExpr& e) {
       FOut += QStringLiteral("CASE");
       size_t i = 0;
       if (e.HasOperand) {
+        // CASE x WHEN 'a' compares with x's collation: T-SQL's when x has none.
+        const TTsqlExpr& operand = *e.Args[0];
         FOut += u' ';
-        EmitExpr(*e.Args[0]);
+        if (!HasCollation(operand) && !IsNumericLiteral(operand)) {
+          EmitChild(operand, kLevelCollate, false);
+          FOut += QStringLiteral(" COLLATE TSQL");
+        } else {
+          EmitExpr(operand);
+        }
         i = 1;
       }
       const size_t pairsEnd = e.Args.size() - (e.HasElse ? 1 : 0);

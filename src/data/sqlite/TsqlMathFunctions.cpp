@@ -44,10 +44,10 @@ void Round(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   const int n = sqlite3_value_int(argv[1]);
   const bool truncate = argc > 2 && !IsNull(argv[2]) && sqlite3_value_int(argv[2]) != 0;
   const double factor = std::pow(10.0, n);
+  // T-SQL rounds the decimal the program wrote: 2.675 is 2.675, not the
+  // double 2.67499999...; a nudge of a few units in the last place restores it.
   double scaled = x * factor;
-  // Undo binary representation error (2.675 * 100 = 267.49999...) before rounding.
-  const double nearest = std::round(scaled);
-  if (std::fabs(scaled - nearest) < 1e-9 * std::max(1.0, std::fabs(scaled))) scaled = nearest;
+  scaled += std::copysign(std::fabs(scaled) * 1e-12, scaled);
   const double rounded = (truncate ? std::trunc(scaled) : std::round(scaled)) / factor;
   if (isInteger)
     sqlite3_result_int64(ctx, int64_t(rounded));

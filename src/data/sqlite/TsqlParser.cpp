@@ -1232,8 +1232,7 @@ TTsqlExprPtr TTsqlParser::ParseNameOrCall() {
     e->Qualified = parts.size() > 1;
     return ParseFunctionArgs(std::move(e));
   }
-  for (const QString& p : parts)
-    if (p.isEmpty()) Unexpected(t);
+  parts.removeAll(QString());  // Cfg..CfgReports.Name
   auto e = MakeExpr(TTsqlExprKind::Column, t);
   // server.db.schema.table.column -> table.column
   e->Names = parts.mid(qMax(0, int(parts.size()) - 2));

@@ -54,7 +54,7 @@ void ObjectId(sqlite3_context* ctx, int, sqlite3_value** argv) {
 // Length (or precision) and scale of a declared SQLite type as SQL Server
 // reports them.
 void TypePrecision(const QString& declared, qint64& precision, qint64& scale) {
-  static const QRegularExpression shape(QStringLiteral("^\\s*([A-Za-z ]+?)\\s*(?:\\(\\s*(\\d+|MAX)\\s*(?:,\\s*(\\d+)\\s*)?\\))?"),
+  static const QRegularExpression shape(QStringLiteral("^\\s*([A-Za-z_]+(?: [A-Za-z_]+)*)\\s*(?:\\(\\s*(\\d+|MAX)\\s*(?:,\\s*(\\d+)\\s*)?\\))?"),
                                         QRegularExpression::CaseInsensitiveOption);
   const QRegularExpressionMatch m = shape.match(declared);
   const QString base = m.captured(1).toLower();

@@ -1,5 +1,6 @@
 #include "data/sqlite/TsqlFunctionGroups.h"
 
+#include "data/sqlite/TsqlCollation.h"
 #include "data/sqlite/TsqlValue.h"
 
 #include <QUuid>
@@ -195,6 +196,35 @@ void IsNumeric(sqlite3_context* ctx, int, sqlite3_value** argv) {
                               : 0);
 }
 
+// NULLIF(a, b): NULL when a equals b as T-SQL compares them (text without
+// regard to case and trailing blanks), else a.
+void NullIf(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  sqlite3_value* a = argv[0];
+  sqlite3_value* b = argv[1];
+  bool equal = false;
+  if (!IsNull(a) && !IsNull(b)) {
+    if (IsNumber(a) && IsNumber(b)) {
+      equal = sqlite3_value_double(a) == sqlite3_value_double(b);
+    } else if (IsNumber(a) || IsNumber(b)) {
+      bool isInteger = false;
+      int64_t integer = 0;
+      double real = 0;
+      sqlite3_value* text = IsNumber(a) ? b : a;
+      sqlite3_value* number = IsNumber(a) ? a : b;
+      equal = ParseNumber(Text(text), isInteger, integer, real) && real == sqlite3_value_double(number);
+    } else {
+      const auto* ta = reinterpret_cast<const char*>(sqlite3_value_text(a));
+      const int na = sqlite3_value_bytes(a);
+      const auto* tb = reinterpret_cast<const char*>(sqlite3_value_text(b));
+      equal = TsqlCompareText(ta, na, tb, sqlite3_value_bytes(b)) == 0;
+    }
+  }
+  if (equal)
+    sqlite3_result_null(ctx);
+  else
+    sqlite3_result_value(ctx, a);
+}
+
 void NewId(sqlite3_context* ctx, int, sqlite3_value**) {
   ResultString(ctx, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
 }
@@ -221,5 +251,6 @@ void RegisterTsqlStringFunctions(sqlite3* db) {
   Register(db, "ts_str", 2, Str, true, kResultSubtype);
   Register(db, "ts_str", 3, Str, true, kResultSubtype);
   Register(db, "ts_isnumeric", 1, IsNumeric);
+  Register(db, "ts_nullif", 2, NullIf, true, SQLITE_SUBTYPE | kResultSubtype);
   Register(db, "ts_newid", 0, NewId, false, kResultSubtype);
 }

@@ -1,5 +1,6 @@
 #include "reports/engine/DeviceRegistry.h"
 
+#include "reports/engine/PdfFileDevice.h"
 #include "reports/engine/PrinterDevice.h"
 #include "reports/engine/TextFileDevice.h"
 #include "reports/engine/XlsxDevice.h"
@@ -45,13 +46,14 @@ QStringList TDeviceRegistry::Names() const {
 std::unique_ptr<TOutputDevice> TDeviceRegistry::Create(const QString& name) const {
   const TDeviceInfo* info = Find(name);
   if (!info)
-    throw EOutputDeviceError(QStringLiteral("The device type \"%1\" is not registered.").arg(name));
+    throw EReportDeviceError(QStringLiteral("The device type \"%1\" is not registered.").arg(name));
   return info->Create();
 }
 
 TStandardDeviceRegistration::TStandardDeviceRegistration() {
   TDeviceRegistry& registry = TDeviceRegistry::Instance();
   FNames << registry.Register([] { return std::make_unique<TPrinterDevice>(); })
+         << registry.Register([] { return std::make_unique<TPdfFileDevice>(); })
          << registry.Register([] { return std::make_unique<TTextFileDevice>(); })
          << registry.Register([] { return std::make_unique<TCsvFileDevice>(); })
          << registry.Register([] { return std::make_unique<TNoExtensionFileDevice>(); })

@@ -39,7 +39,7 @@ class TDeviceRegistry {
   const TDeviceInfo* FindByExtension(const QString& ext) const;
   QStringList Names() const;
 
-  // A new device of that name; throws EOutputDeviceError when unknown.
+  // A new device of that name; throws EReportDeviceError when unknown.
   std::unique_ptr<TOutputDevice> Create(const QString& name) const;
 
  private:
@@ -51,7 +51,7 @@ class TDeviceRegistry {
   std::map<QString, TDeviceInfo, TCaseless> FDevices;
 };
 
-// The devices of this unit: printer, text, CSV, file without extension and
+// The standard devices: printer, PDF, text, CSV, file without extension and
 // spreadsheet. Registered for the lifetime of the object (start-up to
 // shutdown).
 class TStandardDeviceRegistration {

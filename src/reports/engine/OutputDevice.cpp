@@ -29,18 +29,18 @@ QFile::Permissions DefaultFilePermissions() {
 
 }  // namespace
 
-EOutputDeviceError FileWriteError(const QString& fileName, const QString& reason) {
-  return EOutputDeviceError(QStringLiteral("The file \"%1\" could not be written: %2")
+EReportDeviceError FileWriteError(const QString& fileName, const QString& reason) {
+  return EReportDeviceError(QStringLiteral("The file \"%1\" could not be written: %2")
                                 .arg(QDir::toNativeSeparators(fileName), reason));
 }
 
 TAtomicFile::TAtomicFile(const QString& target) : FTarget(target) {
-  if (target.isEmpty()) throw EOutputDeviceError(QStringLiteral("No file name was given."));
+  if (target.isEmpty()) throw EReportDeviceError(QStringLiteral("No file name was given."));
   const QFileInfo info(target);
   FTemp = std::make_unique<QTemporaryFile>(info.absoluteDir().filePath(
       QStringLiteral(".%1.XXXXXX.tmp").arg(info.fileName())));
   if (!FTemp->open())
-    throw EOutputDeviceError(QStringLiteral("The file \"%1\" could not be created: %2")
+    throw EReportDeviceError(QStringLiteral("The file \"%1\" could not be created: %2")
                                  .arg(QDir::toNativeSeparators(target), FTemp->errorString()));
   // The name stays reserved; writers open it again by path.
   FTemp->close();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Exception.h"
+#include "reports/engine/ReportDeviceError.h"
 #include "reports/engine/ReportDocument.h"
 
 #include <QString>
@@ -9,14 +9,8 @@
 
 class QTemporaryFile;
 
-// A device that could not write its output.
-class EOutputDeviceError : public Exception {
- public:
-  using Exception::Exception;
-};
-
 // "The file "<name>" could not be written: <reason>"
-EOutputDeviceError FileWriteError(const QString& fileName, const QString& reason);
+EReportDeviceError FileWriteError(const QString& fileName, const QString& reason);
 
 // Where a generated document goes: a printer, a file, the screen. Devices
 // are chosen by name through the device registry.
@@ -32,7 +26,7 @@ class TOutputDevice {
   virtual QString FileFilter() const { return {}; }
   virtual bool IsFileDevice() const { return false; }
 
-  // Renders the whole document. Throws EOutputDeviceError on failure.
+  // Renders the whole document. Throws EReportDeviceError on failure.
   virtual void Print(const TReportDocument& document) = 0;
 
   // Asks a running Print to stop at the next page; nothing more is output.
@@ -77,7 +71,7 @@ class TAtomicFile {
   TAtomicFile& operator=(const TAtomicFile&) = delete;
 
   QString TempPath() const;
-  // Replaces the target with the temporary file. Throws EOutputDeviceError.
+  // Replaces the target with the temporary file. Throws EReportDeviceError.
   void Commit();
 
  private:

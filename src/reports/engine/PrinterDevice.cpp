@@ -108,7 +108,7 @@ void TPrinterDevice::Print(const TReportDocument& document) {
   SetUpPage(device, document, document.Pages[first - 1]);
   QPainter painter;
   if (!painter.begin(&device))
-    throw EOutputDeviceError(QStringLiteral("The printer could not be opened."));
+    throw EReportDeviceError(QStringLiteral("The printer could not be opened."));
   for (int number = first; number <= last; ++number) {
     if (Cancelled()) {
       if (&device == FPrinter.get()) FPrinter->abort();

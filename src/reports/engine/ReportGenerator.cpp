@@ -161,6 +161,9 @@ class TGenerationRun : public ISubReportRunner {
     int SetIndex;
     bool NewSetPending;
   } FBeforeOpen{};
+  // Variable values before the record being printed (see Detail).
+  std::vector<QVariant> FValuesBeforeRecord;
+  TReport* FRecordReport = nullptr;
   int FY = 0;
   int FBodyTop = 0;
   int FBodyBottom = 0;
@@ -319,8 +322,17 @@ void TGenerationRun::GroupRun(TReport& rep, size_t level, const std::vector<int>
 void TGenerationRun::Detail(TReport& rep, int row, TBandSink& sink, int originX) {
   if ((++FDetailCount & 63) == 0) CheckCancel();
   SetRow(rep, row);
+  const bool paged = &sink == &FPageSink && !rep.Variables().empty();
+  if (paged) {
+    // Should this record move to the next page, the footers of this page
+    // must show the values without it.
+    FValuesBeforeRecord.clear();
+    for (const TReportVariable* v : rep.Variables()) FValuesBeforeRecord.push_back(v->Value());
+    FRecordReport = &rep;
+  }
   for (TReportVariable* v : rep.Variables()) v->Calc();
   PrintBand(rep.Band(TBandType::Detail), sink, originX);
+  if (paged) FRecordReport = nullptr;
 }
 
 void TGenerationRun::PrintBand(TReportBand* band, TBandSink& sink, int originX) {
@@ -559,7 +571,19 @@ void TGenerationRun::PlaceOnPage(TBandOutput&& out) {
     return;
   }
   if (!AtTop() && out.Height <= FreshBodyHeight()) {
-    NewPage(false);
+    if (FRecordReport) {
+      // Close the page as it was before this record.
+      std::vector<QVariant> after;
+      const auto& vars = FRecordReport->Variables();
+      for (size_t i = 0; i < vars.size(); ++i) {
+        after.push_back(vars[i]->Value());
+        vars[i]->SetValue(FValuesBeforeRecord[i]);
+      }
+      NewPage(false);
+      for (size_t i = 0; i < vars.size(); ++i) vars[i]->SetValue(after[i]);
+    } else {
+      NewPage(false);
+    }
     EnsurePage();
     Append(out.Commands, FY);
     FY += out.Height;

@@ -48,7 +48,7 @@ void SetCurrentIniStorage(const QString& description) {
   TStorageState& state = State();
   const auto it = state.PlugIns.find(description);
   if (it == state.PlugIns.end())
-    throw EOutputDeviceError(
+    throw EReportDeviceError(
         QStringLiteral("No settings storage \"%1\" is registered.").arg(description));
   state.Current = it->second();
   state.CurrentDescription = it->first;

@@ -52,7 +52,7 @@ void UnregisterIniStoragePlugIn(const QString& description);
 QStringList IniStoragePlugIns();
 
 // Makes the registered plug-in the current storage. Throws
-// EOutputDeviceError when no plug-in has that description.
+// EReportDeviceError when no plug-in has that description.
 void SetCurrentIniStorage(const QString& description);
 // The storage in force; a storage that keeps nothing when none was chosen
 // or the chosen one was unregistered.

@@ -20,7 +20,7 @@ TEST(ReportSettingsStorageTest, NoneStorageRemembersNothing) {
     EXPECT_FALSE(storage.ReadBool("Preview", "Thumbnails", false));
   }
   EXPECT_FALSE(IniStoragePlugIns().contains("None"));
-  EXPECT_THROW(SetCurrentIniStorage("None"), EOutputDeviceError);
+  EXPECT_THROW(SetCurrentIniStorage("None"), EReportDeviceError);
 }
 
 TEST(DeviceRegistryTest, DevicesAreKnownByNameAndExtensionWhileRegistered) {
@@ -35,11 +35,12 @@ TEST(DeviceRegistryTest, DevicesAreKnownByNameAndExtensionWhileRegistered) {
     EXPECT_EQ(registry.FindByExtension("CSV")->Name, "CSVFile");
     EXPECT_EQ(registry.FindByExtension("xlsx")->Name, "XLSXFile");
     EXPECT_EQ(registry.FindByExtension("txt")->Name, "TextFile");
+    EXPECT_EQ(registry.FindByExtension("pdf")->Name, "PDFFile");
     EXPECT_FALSE(registry.Find("Printer")->IsFileDevice);
     EXPECT_EQ(registry.FindByExtension(""), nullptr);
   }
   EXPECT_EQ(TDeviceRegistry::Instance().Find("NoExtensionFile"), nullptr);
-  EXPECT_THROW(TDeviceRegistry::Instance().Create("NoExtensionFile"), EOutputDeviceError);
+  EXPECT_THROW(TDeviceRegistry::Instance().Create("NoExtensionFile"), EReportDeviceError);
 }
 
 }  // namespace

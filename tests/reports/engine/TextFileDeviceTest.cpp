@@ -176,10 +176,10 @@ TEST_F(TextFileDeviceTest, FailedOrCancelledRunLeavesNoFileAndKeepsTheOldOne) {
 
   TTextFileDevice failing;
   failing.OnSaveText = [](const TSaveInfo&, QString& text) {
-    if (text == "two") throw EOutputDeviceError("stopped");
+    if (text == "two") throw EReportDeviceError("stopped");
   };
   failing.SetFileName(PathOf("kept.txt"));
-  EXPECT_THROW(failing.Print(doc), EOutputDeviceError);
+  EXPECT_THROW(failing.Print(doc), EReportDeviceError);
 
   TTextFileDevice cancelled;
   cancelled.OnSaveText = [&cancelled](const TSaveInfo&, QString&) { cancelled.Cancel(); };
@@ -195,7 +195,7 @@ TEST_F(TextFileDeviceTest, FailedOrCancelledRunLeavesNoFileAndKeepsTheOldOne) {
 TEST_F(TextFileDeviceTest, UnwritableFolderIsAnError) {
   TTextFileDevice device;
   device.SetFileName(PathOf("missing/folder/out.txt"));
-  EXPECT_THROW(device.Print(Document({Page({SavedText("x", 1, 1, 1, 1)})})), EOutputDeviceError);
+  EXPECT_THROW(device.Print(Document({Page({SavedText("x", 1, 1, 1, 1)})})), EReportDeviceError);
 }
 
 }  // namespace

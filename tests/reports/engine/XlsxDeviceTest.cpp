@@ -75,7 +75,7 @@ TEST_F(XlsxDeviceTest, OneRowPerLineAndOneCellPerField) {
 TEST_F(XlsxDeviceTest, FailureLeavesNoFile) {
   TXlsxFileDevice device;
   device.SetFileName(FDir.filePath("missing/out.xlsx"));
-  EXPECT_THROW(device.Print(Document({Page({SavedText("x", 1, 1, 1, 1)})})), EOutputDeviceError);
+  EXPECT_THROW(device.Print(Document({Page({SavedText("x", 1, 1, 1, 1)})})), EReportDeviceError);
 
   TXlsxFileDevice cancelled;
   cancelled.SetFileName(FDir.filePath("cancelled.xlsx"));
