@@ -260,7 +260,11 @@ bool Parse(const char* text, int length, TParseMode mode, int64_t& ms) {
     const TCursor start = c;
     int first = 0, count = 0;
     c.Digits(8, first, count);
-    if (conversion && c.Peek() == ':') {  // a time alone: 1 January 1900
+    TCursor afterBlanks = c;
+    afterBlanks.SkipSpaces();
+    const char next = Lower(afterBlanks.Peek());
+    if (conversion && count <= 2 && (c.Peek() == ':' || next == 'a' || next == 'p')) {
+      // A time alone ("14:07", "2PM"): on 1 January 1900.
       c = start;
       if (!ParseTime(c, mode, p) || !c.AtEnd() || !IsValid(p)) return false;
       ms = FromParts(p);

@@ -12,6 +12,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -58,6 +59,14 @@ struct TTextCommand {
   // draw Text inside Box with Alignment.
   std::vector<TTextLine> Lines;
   TSaveInfo Save;
+
+  // QFont's move is not declared noexcept; saying so here lets pages of
+  // commands grow by moving rather than copying.
+  TTextCommand() = default;
+  TTextCommand(const TTextCommand&) = default;
+  TTextCommand(TTextCommand&&) noexcept = default;
+  TTextCommand& operator=(const TTextCommand&) = default;
+  TTextCommand& operator=(TTextCommand&&) noexcept = default;
 };
 
 enum class TLineStyle { Solid, Double, Dotted, Dashed, DashDot };
@@ -114,6 +123,12 @@ struct TBarcodeCommand {
   std::vector<TTextLine> HumanText;
   QFont Font;
   QColor Color = Qt::black;
+
+  TBarcodeCommand() = default;
+  TBarcodeCommand(const TBarcodeCommand&) = default;
+  TBarcodeCommand(TBarcodeCommand&&) noexcept = default;
+  TBarcodeCommand& operator=(const TBarcodeCommand&) = default;
+  TBarcodeCommand& operator=(TBarcodeCommand&&) noexcept = default;
 };
 
 // A piece of rich text laid out at the engine's resolution: one run per
@@ -132,8 +147,11 @@ struct TRichTextCommand {
   TSaveInfo Save;
 };
 
+// Commands move without copying (see TTextCommand).
 using TDrawCommand = std::variant<TTextCommand, TLineCommand, TShapeCommand, TImageCommand,
                                   TCheckBoxCommand, TBarcodeCommand, TRichTextCommand>;
+
+static_assert(std::is_nothrow_move_constructible_v<TDrawCommand>);
 
 struct TReportPage {
   int WidthUm = 215900;  // Letter

@@ -69,7 +69,8 @@ TTextCommand LayoutText(const TTextStyle& style, const QString& text, const QRec
   const bool leftAligned = !(style.Alignment & (Qt::AlignRight | Qt::AlignHCenter));
   double width = 0;
   // Measuring costs; a left-aligned text that surely fits needs none.
-  const bool surelyFits = static_cast<double>(line.size()) * info.MaxCharUm <= box.width();
+  const bool surelyFits = static_cast<double>(line.size()) * info.MaxCharUm <= box.width() ||
+                          m.RoughWidthUm(style.Font, line) * 1.05 + info.HeightUm * 0.1 <= box.width();
   if (style.AutoSize) {
     width = m.WidthUm(style.Font, line);
     const int w = static_cast<int>(std::ceil(width));

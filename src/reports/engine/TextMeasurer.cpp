@@ -28,7 +28,8 @@ const TTextMeasurer::TFontInfo& TTextMeasurer::Info(const QFont& font) {
   auto info = std::unique_ptr<TFontInfo>(new TFontInfo{font, fm, fm.ascent() * KUmPerPx,
                                                        fm.descent() * KUmPerPx, fm.height() * KUmPerPx,
                                                        fm.lineSpacing() * KUmPerPx,
-                                                       fm.maxWidth() * KUmPerPx});
+                                                       fm.maxWidth() * KUmPerPx, {}});
+  info->Advance.fill(-1.0f);
   FFonts.push_back(std::move(info));
   FLast = FFonts.back().get();
   return *FLast;
@@ -37,6 +38,22 @@ const TTextMeasurer::TFontInfo& TTextMeasurer::Info(const QFont& font) {
 double TTextMeasurer::WidthUm(const QFont& font, const QString& text) {
   if (text.isEmpty()) return 0;
   return Info(font).Metrics.horizontalAdvance(text) * KUmPerPx;
+}
+
+double TTextMeasurer::RoughWidthUm(const QFont& font, const QString& text) {
+  TFontInfo& info = const_cast<TFontInfo&>(Info(font));
+  double px = 0;
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    if (u >= 256) {
+      px += info.MaxCharUm / KUmPerPx;
+      continue;
+    }
+    float& advance = info.Advance[u];
+    if (advance < 0) advance = static_cast<float>(info.Metrics.horizontalAdvance(c));
+    px += advance;
+  }
+  return px * KUmPerPx;
 }
 
 std::vector<TTextMeasurer::TLine> TTextMeasurer::Wrap(const QFont& font, const QString& text,

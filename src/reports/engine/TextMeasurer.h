@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -25,6 +26,7 @@ class TTextMeasurer {
     double HeightUm;
     double LineSpacingUm;
     double MaxCharUm;
+    std::array<float, 256> Advance;  // per Latin-1 character, px; < 0 until measured
   };
 
   // One broken line of a wrapped text.
@@ -40,6 +42,10 @@ class TTextMeasurer {
 
   const TFontInfo& Info(const QFont& font);
   double WidthUm(const QFont& font, const QString& text);
+  // A quick width that is never much less than the true one (sum of the
+  // characters' advances, before kerning), to skip exact measuring of texts
+  // that plainly fit.
+  double RoughWidthUm(const QFont& font, const QString& text);
   // Breaks text at its line feeds and, where it is wider than widthUm, at
   // word boundaries (or anywhere in a word longer than the line).
   std::vector<TLine> Wrap(const QFont& font, const QString& text, double widthUm);

@@ -2,6 +2,7 @@
 
 #include "reports/engine/PrinterDevice.h"
 #include "reports/engine/ReportDocument.h"
+#include "reports/framework/ReportViewer.h"
 
 #include <QWidget>
 
@@ -22,7 +23,6 @@ class QStatusBar;
 class QToolBar;
 class THourglass;
 class TKsRedactor;
-class TReportViewer;
 
 // Where a print goes and which pages: chosen in the print dialog, or given
 // by a test or a headless run.

@@ -1,0 +1,432 @@
+-- Jail database: the jail log, visitors, moves, incidents, property and
+-- disciplinary reports. Conventions as in 100_jail_bookings.sql.
+
+-- The jail log: one entry per row, LOGENTRY in rich text (RTF) or plain
+-- text; SupervisorLog 1 marks a supervisor's entry.
+CREATE TABLE JBLOG (
+  JAILLOGNO               VARCHAR(15) COLLATE TSQL NOT NULL,
+  [DATE]                  DATETIME,
+  [TIME]                  DATETIME,
+  DOORMSCODE              VARCHAR(10) COLLATE TSQL,
+  DOORMSDESC              VARCHAR(50) COLLATE TSQL,
+  LOGCODE                 VARCHAR(10) COLLATE TSQL,
+  CODEDESC                VARCHAR(50) COLLATE TSQL,
+  OFFICER                 VARCHAR(50) COLLATE TSQL,
+  PERNO                   VARCHAR(10) COLLATE TSQL,
+  USERNAME                VARCHAR(30) COLLATE TSQL,
+  PRIORITY                BIT,
+  LOGENTRY                TEXT COLLATE TSQL,
+  FACICODE                VARCHAR(10) COLLATE TSQL,
+  FACILITY                VARCHAR(50) COLLATE TSQL,
+  SupervisorLog           BIT,
+  UNIQUEKEY               VARCHAR(22) COLLATE TSQL DEFAULT (upper(hex(randomblob(11))))
+);
+CREATE UNIQUE INDEX IX_JBLOG_JAILLOGNO ON JBLOG (JAILLOGNO);
+CREATE UNIQUE INDEX IX_JBLOG_UNIQUEKEY ON JBLOG (UNIQUEKEY);
+CREATE INDEX IX_JBLOG_FACICODE_DATE ON JBLOG (FACICODE, [DATE], [TIME]);
+CREATE INDEX IX_JBLOG_DOORMSCODE ON JBLOG (FACICODE, DOORMSCODE);
+
+-- Inmates (and persons) linked to a log entry; JAILOGNO is spelt with one L.
+CREATE TABLE JL_JB_XREF (
+  JAILOGNO                VARCHAR(15) COLLATE TSQL NOT NULL,
+  BOOKNO                  VARCHAR(15) COLLATE TSQL,
+  MNINO                   VARCHAR(15) COLLATE TSQL,
+  UNIQUEKEY               VARCHAR(22) COLLATE TSQL DEFAULT (upper(hex(randomblob(11))))
+);
+CREATE INDEX IX_JL_JB_XREF_JAILOGNO ON JL_JB_XREF (JAILOGNO, BOOKNO);
+CREATE INDEX IX_JL_JB_XREF_BOOKNO ON JL_JB_XREF (BOOKNO);
+CREATE UNIQUE INDEX IX_JL_JB_XREF_UNIQUEKEY ON JL_JB_XREF (UNIQUEKEY);
+
+-- Visitor lists of bookings; STATUS 2 is a banned visitor (from DATE until
+-- EXPIRED, or for ever with PERMANENTBAN).
+CREATE TABLE JBVISIT (
+  INM_BOOKNO              VARCHAR(15) COLLATE TSQL,
+  INM_ECSOID              VARCHAR(15) COLLATE TSQL,
+  VECSOID                 VARCHAR(15) COLLATE TSQL,
+  LNAME                   VARCHAR(30) COLLATE TSQL,
+  FNAME                   VARCHAR(20) COLLATE TSQL,
+  MNAME                   VARCHAR(20) COLLATE TSQL,
+  RELATIONSHIP            VARCHAR(20) COLLATE TSQL,
+  ALLOWED                 BIT,
+  ACTIVE                  BIT,
+  DOB                     DATETIME,
+  SSN                     VARCHAR(15) COLLATE TSQL,
+  RACE                    VARCHAR(2) COLLATE TSQL,
+  SEX                     VARCHAR(1) COLLATE TSQL,
+  WEIGHT                  VARCHAR(5) COLLATE TSQL,
+  HEIGHT                  VARCHAR(5) COLLATE TSQL,
+  EYES                    VARCHAR(3) COLLATE TSQL,
+  HAIR                    VARCHAR(3) COLLATE TSQL,
+  AGE                     INT,
+  CITIZENSHIP             VARCHAR(20) COLLATE TSQL,
+  DRIVERLICENSENO         VARCHAR(20) COLLATE TSQL,
+  PLACEOFBIRTH            VARCHAR(30) COLLATE TSQL,
+  HOUSENU                 VARCHAR(10) COLLATE TSQL,
+  QUAD                    VARCHAR(2) COLLATE TSQL,
+  STREET                  VARCHAR(50) COLLATE TSQL,
+  CITY                    VARCHAR(30) COLLATE TSQL,
+  STATE                   VARCHAR(2) COLLATE TSQL,
+  ZIP                     VARCHAR(10) COLLATE TSQL,
+  PHYSICALADDRESS         VARCHAR(100) COLLATE TSQL,
+  PHONENUMBER             VARCHAR(15) COLLATE TSQL,
+  COMMENT                 TEXT COLLATE TSQL,
+  STATUS                  INT,
+  [DATE]                  DATETIME,
+  [TIME]                  DATETIME,
+  EXPIRED                 DATETIME,
+  PERMANENTBAN            BIT,
+  BANCOMMENT              TEXT COLLATE TSQL,
+  USERNAME                VARCHAR(30) COLLATE TSQL,
+  VPICTURE                IMAGE,
+  DLIMAGE                 IMAGE,
+  COMPLETED               BIT,
+  VISITNO                 VARCHAR(15) COLLATE TSQL,
+  PRIORITY                BIT,
+  CELLASSIGN              VARCHAR(50) COLLATE TSQL,
+  CELLKEY                 VARCHAR(22) COLLATE TSQL,
+  TIMEIN                  DATETIME,
+  TIMEOUT                 DATETIME,
+  SID                     VARCHAR(15) COLLATE TSQL,
+  FBI_ID                  VARCHAR(15) COLLATE TSQL,
+  OCA_ID                  VARCHAR(20) COLLATE TSQL,
+  STATE_ID                VARCHAR(15) COLLATE TSQL,
+  PRINTS                  BIT,
+  HENRY                   VARCHAR(30) COLLATE TSQL,
+  VIC_UPDATE              BIT,
+  FACICODE                VARCHAR(10) COLLATE TSQL,
+  FACILITY                VARCHAR(50) COLLATE TSQL,
+  UNIQUEKEY               VARCHAR(22) COLLATE TSQL DEFAULT (upper(hex(randomblob(11))))
+);
+CREATE INDEX IX_JBVISIT_INM_BOOKNO ON JBVISIT (INM_BOOKNO);
+CREATE INDEX IX_JBVISIT_VECSOID ON JBVISIT (VECSOID);
+CREATE INDEX IX_JBVISIT_FACICODE_STATUS ON JBVISIT (FACICODE, STATUS);
+CREATE UNIQUE INDEX IX_JBVISIT_UNIQUEKEY ON JBVISIT (UNIQUEKEY);
+
+-- Visits that took place, with the inmate's name and cell at the time.
+CREATE TABLE JBVSTLOG (
+  BOOKNO                  VARCHAR(15) COLLATE TSQL,
+  ECSOID                  VARCHAR(15) COLLATE TSQL,
+  ILNAME                  VARCHAR(30) COLLATE TSQL,
+  IFNAME                  VARCHAR(20) COLLATE TSQL,
+  IMNAME                  VARCHAR(20) COLLATE TSQL,
+  CELLASSIGN              VARCHAR(50) COLLATE TSQL,
+  VECSOID                 VARCHAR(15) COLLATE TSQL,
+  VLNAME                  VARCHAR(30) COLLATE TSQL,
+  VFNAME                  VARCHAR(20) COLLATE TSQL,
+  VMNAME                  VARCHAR(20) COLLATE TSQL,
+  [DATE]                  DATETIME,
+  TIMEIN                  DATETIME,
+  TIMEOUT                 DATETIME,
+  COMPLETED               BIT,
+  COMMENT                 TEXT COLLATE TSQL,
+  FACICODE                VARCHAR(10) COLLATE TSQL,
+  FACILITY                VARCHAR(50) COLLATE TSQL,
+  UniqueKey               VARCHAR(22) COLLATE TSQL DEFAULT (upper(hex(randomblob(11))))
+);
+CREATE INDEX IX_JBVSTLOG_FACICODE_DATE ON JBVSTLOG (FACICODE, [DATE]);
+CREATE INDEX IX_JBVSTLOG_BOOKNO ON JBVSTLOG (BOOKNO);
+CREATE INDEX IX_JBVSTLOG_VECSOID ON JBVSTLOG (VECSOID);
+CREATE UNIQUE INDEX IX_JBVSTLOG_UniqueKey ON JBVSTLOG (UniqueKey);
+
+-- The time a logged visit had been scheduled for (JBVSTLogFKey is the visit
+-- log row's UniqueKey).
+CREATE TABLE JBVisitScheduled (
+  JBVSTLogFKey            VARCHAR(22) COLLATE TSQL,
+  ScheduledDateTime       DATETIME,
+  BOOKNO                  VARCHAR(15) COLLATE TSQL,
+  VECSOID                 VARCHAR(15) COLLATE TSQL,
+  UniqueKey               VARCHAR(22) COLLATE TSQL DEFAULT (upper(hex(randomblob(11))))
+);
+CREATE INDEX IX_JBVisitScheduled_JBVSTLogFKey ON JBVisitScheduled (JBVSTLogFKey);
+CREATE UNIQUE INDEX IX_JBVisitScheduled_UniqueKey ON JBVisitScheduled (UniqueKey);
+
+-- Moves of an inmate: trips (court, hospital, transfer) with a scheduled
+-- date and time (none when unscheduled), and cell moves, whose DEST begins
+-- "Move To Cell" or "Remove From Cell" and which MOVEINT orders per booking.
+-- A move is open while COMPLETE and CANCELED are both 0 (or both NULL).
+CREATE TABLE JBMOVE (
+  BOOKNO                  VARCHAR(15) COLLATE TSQL NOT NULL,
+  ECSOID                  VARCHAR(15) COLLATE TSQL,
+  MOVENO                  VARCHAR(15) COLLATE TSQL,
+  MOVEINT                 INT,
+  SCHMOVDATE              DATETIME,
+  SCHMOVTIME              DATETIME,
+  [DATE]                  DATETIME,
+  [TIME]                  DATETIME,
+  DEST                    VARCHAR(100) COLLATE TSQL,
+  COURT                   VARCHAR(50) COLLATE TSQL,
+  JUDGE                   VARCHAR(50) COLLATE TSQL,
+  CITY                    VARCHAR(30) COLLATE TSQL,
+  STATE                   VARCHAR(2) COLLATE TSQL,
+  VEHICLE                 VARCHAR(30) COLLATE TSQL,
+  CellKey                 VARCHAR(22) COLLATE TSQL,
+  FIRSTAPPEAR             BIT,
+  TRANSREQ                BIT,
+  COMPLETE                BIT,
+  CANCELED                BIT,
+  COMMENTS                TEXT COLLATE TSQL,
+  FACICODE                VARCHAR(10) COLLATE TSQL,
+  FACILITY                VARCHAR(50) COLLATE TSQL,
+  UNIQUEKEY               VARCHAR(22) COLLATE TSQL DEFAULT (upper(hex(randomblob(11))))
+);
+CREATE INDEX IX_JBMOVE_BOOKNO ON JBMOVE (BOOKNO, MOVEINT);
+CREATE INDEX IX_JBMOVE_FACICODE_SCHMOVDATE ON JBMOVE (FACICODE, SCHMOVDATE);
+CREATE INDEX IX_JBMOVE_CellKey ON JBMOVE (CellKey);
+CREATE UNIQUE INDEX IX_JBMOVE_UNIQUEKEY ON JBMOVE (UNIQUEKEY);
+
+-- Incidents (COMPLETED 1 = approved) with their persons, charges and
+-- narratives, linked by INCIDENTNO. FK_IncidentType and FK_CFGMOVE point to
+-- CfgIncidentTypes.UNIQUEKEY and CFGMOVE.UNIQUEKEY.
+CREATE TABLE JBINCIDE (
+  INCIDENTNO              VARCHAR(15) COLLATE TSQL NOT NULL,
+  INCDATE                 DATETIME,
+  INCTIME                 DATETIME,
+  INCDATE2                DATETIME,
+  INCTIMETO               DATETIME,
+  REPTONDATE              DATETIME,
+  REPORTONTIME            DATETIME,
+  COMPLETED               BIT,
+  SUPAPPROVE              BIT,
+  INMATELNAME             VARCHAR(30) COLLATE TSQL,
+  INMATEFNAME             VARCHAR(20) COLLATE TSQL,
+  INMATEMNAME             VARCHAR(20) COLLATE TSQL,
+  SHORTDESC               VARCHAR(100) COLLATE TSQL,
+  FK_IncidentType         VARCHAR(22) COLLATE TSQL,
+  INCLOCATION             VARCHAR(50) COLLATE TSQL,
+  FK_CFGMOVE              VARCHAR(22) COLLATE TSQL,
+  REPOFFICERALLNAME       VARCHAR(50) COLLATE TSQL,
+  OFFPERNO                VARCHAR(10) COLLATE TSQL,
+  REPTSUPALLNAME          VARCHAR(50) COLLATE TSQL,
+  SUPPERNO                VARCHAR(10) COLLATE TSQL,
+  SECURITYSGTALLNAME      VARCHAR(50) COLLATE TSQL,
+  SECURITYSGTPERNO        VARCHAR(10) COLLATE TSQL,
+  SHIFTCOMMANDERALLNAME   VARCHAR(50) COLLATE TSQL,
+  SHIFTCOMMANDERPERNO     VARCHAR(10) COLLATE TSQL,
+  APPROVEDBYALLNAME       VARCHAR(50) COLLATE TSQL,
+  CONTRABAND              BIT,
+  ATTACHED                BIT,
+  SO_CONTACTED            BIT,
+  VICTIMWILLCHARGE        BIT,
+  DISCIPLINARYHEARING     BIT,
+  WITNESS1                VARCHAR(50) COLLATE TSQL,
+  WITNESS2                VARCHAR(50) COLLATE TSQL,
+  CASENO                  VARCHAR(15) COLLATE TSQL,
+  FACICODE                VARCHAR(10) COLLATE TSQL,
+  FACILITY                VARCHAR(50) COLLATE TSQL,
+  UNIQUEKEY               VARCHAR(22) COLLATE TSQL DEFAULT (upper(hex(randomblob(11))))
+);
+CREATE UNIQUE INDEX IX_JBINCIDE_INCIDENTNO ON JBINCIDE (INCIDENTNO);
+CREATE INDEX IX_JBINCIDE_FACICODE_INCDATE ON JBINCIDE (FACICODE, INCDATE);
+CREATE UNIQUE INDEX IX_JBINCIDE_UNIQUEKEY ON JBINCIDE (UNIQUEKEY);
+
+CREATE TABLE JBINCPER (
+  INCIDENTNO              VARCHAR(15) COLLATE TSQL NOT NULL,
+  LNAME                   VARCHAR(30) COLLATE TSQL,
+  FNAME                   VARCHAR(20) COLLATE TSQL,
+  MNAME                   VARCHAR(20) COLLATE TSQL,
+  PERECSOID               VARCHAR(15) COLLATE TSQL,
+  PERSONTYPE              VARCHAR(20) COLLATE TSQL,
+  ST_DATE                 DATETIME,
+  ST_TIME                 DATETIME,
+  STATEMENT               TEXT COLLATE TSQL,
+  HAIR                    VARCHAR(3) COLLATE TSQL,
+  EYES                    VARCHAR(3) COLLATE TSQL,
+  SEX                     VARCHAR(1) COLLATE TSQL,
+  RACE                    VARCHAR(2) COLLATE TSQL,
+  HEIGHT                  VARCHAR(5) COLLATE TSQL,
+  WEIGHT                  VARCHAR(5) COLLATE TSQL,
+  UNIQUEKEY               VARCHAR(22) COLLATE TSQL DEFAULT (upper(hex(randomblob(11))))
+);
+CREATE INDEX IX_JBINCPER_INCIDENTNO ON JBINCPER (INCIDENTNO);
+CREATE UNIQUE INDEX IX_JBINCPER_UNIQUEKEY ON JBINCPER (UNIQUEKEY);
+
+CREATE TABLE JBINCCHG (
+  INCIDENTNO              VARCHAR(15) COLLATE TSQL NOT NULL,
+  TYPEOFCHARGE            VARCHAR(20) COLLATE TSQL,
+  SHORTDESCRIPTION        VARCHAR(100) COLLATE TSQL,
+  COMMENTS                VARCHAR(255) COLLATE TSQL,
+  PENALTY                 VARCHAR(50) COLLATE TSQL,
+  UNIQUEKEY               VARCHAR(22) COLLATE TSQL DEFAULT (upper(hex(randomblob(11))))
+);
+CREATE INDEX IX_JBINCCHG_INCIDENTNO ON JBINCCHG (INCIDENTNO);
+CREATE UNIQUE INDEX IX_JBINCCHG_UNIQUEKEY ON JBINCCHG (UNIQUEKEY);
+
+-- Narratives: TYPE "I" initial, "S" supplement; NARRATIVE in rich text.
+CREATE TABLE JBINC_NAR (
+  INCIDENTNO              VARCHAR(15) COLLATE TSQL NOT NULL,
+  ADDDATE                 DATETIME,
+  ADDTIME                 DATETIME,
+  EDITDATE                DATETIME,
+  EDITTIME                DATETIME,
+  OFFICERNAME             VARCHAR(50) COLLATE TSQL,
+  REPTAKER                VARCHAR(50) COLLATE TSQL,
+  [TYPE]                  VARCHAR(1) COLLATE TSQL,
+  NARRATIVE               TEXT COLLATE TSQL,
+  UNIQUEKEY               VARCHAR(22) COLLATE TSQL DEFAULT (upper(hex(randomblob(11))))
+);
+CREATE INDEX IX_JBINC_NAR_INCIDENTNO ON JBINC_NAR (INCIDENTNO, ADDDATE);
+CREATE UNIQUE INDEX IX_JBINC_NAR_UNIQUEKEY ON JBINC_NAR (UNIQUEKEY);
+
+-- Property taken in at booking: a record (bag) and its items. An item's
+-- GROUPID is a CfgChoices ChoiceID; CONTAINERID points to CFGPROPC.
+CREATE TABLE JBIPROP (
+  PROPERTYNO              VARCHAR(15) COLLATE TSQL NOT NULL,
+  PROPERTYINT             INT,
+  BOOKNO                  VARCHAR(15) COLLATE TSQL NOT NULL,
+  ECSOID                  VARCHAR(15) COLLATE TSQL,
+  GROUPID                 VARCHAR(10) COLLATE TSQL,
+  COMMENTS                TEXT COLLATE TSQL,
+  RECDATE                 DATETIME,
+  RECTIME                 DATETIME,
+  RECOFFNO                VARCHAR(10) COLLATE TSQL,
+  RECOFFNAME              VARCHAR(50) COLLATE TSQL,
+  RETDATE                 DATETIME,
+  RETTIME                 DATETIME,
+  RETOFFNO                VARCHAR(10) COLLATE TSQL,
+  RETOFFNAME              VARCHAR(50) COLLATE TSQL,
+  PROPRELEASE             BIT,
+  RELEASETONAME           VARCHAR(50) COLLATE TSQL,
+  RELEASETOMNINO          VARCHAR(15) COLLATE TSQL,
+  LOCATION                VARCHAR(50) COLLATE TSQL,
+  LOCATIONCODE            VARCHAR(10) COLLATE TSQL,
+  LOCKEY                  INT,
+  VIC_UPDATE              BIT,
+  UNIQUEKEY               VARCHAR(22) COLLATE TSQL DEFAULT (upper(hex(randomblob(11))))
+);
+CREATE UNIQUE INDEX IX_JBIPROP_PROPERTYNO ON JBIPROP (BOOKNO, PROPERTYNO);
+CREATE INDEX IX_JBIPROP_RECDATE ON JBIPROP (RECDATE);
+CREATE UNIQUE INDEX IX_JBIPROP_UNIQUEKEY ON JBIPROP (UNIQUEKEY);
+
+CREATE TABLE JBPITEMS (
+  PROPITEMNO              VARCHAR(15) COLLATE TSQL NOT NULL,
+  PROPERTYNO              VARCHAR(15) COLLATE TSQL NOT NULL,
+  BOOKNO                  VARCHAR(15) COLLATE TSQL NOT NULL,
+  ECSOID                  VARCHAR(15) COLLATE TSQL,
+  GROUPID                 VARCHAR(10) COLLATE TSQL,
+  QTY                     INT,
+  DESCRIPTION             VARCHAR(100) COLLATE TSQL,
+  LOCATION                VARCHAR(50) COLLATE TSQL,
+  COMMENTS                TEXT COLLATE TSQL,
+  CASH                    BIT,
+  CASHAMOUNT              MONEY,
+  [CHECK]                 BIT,
+  MONEYORDER              BIT,
+  CHECKNUMBER             VARCHAR(20) COLLATE TSQL,
+  MONEYORDERNUM           VARCHAR(20) COLLATE TSQL,
+  [RELEASE]               BIT,
+  RELEASETOMNI            VARCHAR(15) COLLATE TSQL,
+  CONTAINERID             INT,
+  UNIQUEKEY               VARCHAR(22) COLLATE TSQL DEFAULT (upper(hex(randomblob(11))))
+);
+CREATE INDEX IX_JBPITEMS_PROPERTY ON JBPITEMS (BOOKNO, PROPERTYNO, PROPITEMNO);
+CREATE INDEX IX_JBPITEMS_CONTAINERID ON JBPITEMS (CONTAINERID);
+CREATE UNIQUE INDEX IX_JBPITEMS_UNIQUEKEY ON JBPITEMS (UNIQUEKEY);
+
+-- Disciplinary reports and their hearings; every yes/no answer of the form
+-- is a pair (or triple) of bit columns, one per printed check box.
+CREATE TABLE JBDISPLN (
+  DISPLNNO                             VARCHAR(15) COLLATE TSQL,
+  EVENTNO                              VARCHAR(15) COLLATE TSQL,
+  BOOKNO                               VARCHAR(15) COLLATE TSQL,
+  MNINO                                VARCHAR(15) COLLATE TSQL,
+  INMATE_NAME                          VARCHAR(60) COLLATE TSQL,
+  CELLNO                               VARCHAR(50) COLLATE TSQL,
+  INCIDENT_DATE                        DATETIME,
+  INCIDENT_TIME                        DATETIME,
+  RULE_NUM                             VARCHAR(20) COLLATE TSQL,
+  RULE_CHARGE                          VARCHAR(100) COLLATE TSQL,
+  REPT_BY                              VARCHAR(50) COLLATE TSQL,
+  REPT_BY_PERNO                        VARCHAR(10) COLLATE TSQL,
+  DELIV_BY_OFFNAME                     VARCHAR(50) COLLATE TSQL,
+  DELIV_DATE                           DATETIME,
+  DELIV_TIME                           DATETIME,
+  INMATE_SIGN_DATE                     DATETIME,
+  INMATE_SIGN_TIME                     DATETIME,
+  INVESTIGATE_DATE_BEGAN               DATETIME,
+  INVESTIGATE_TIME_BEGAN               DATETIME,
+  INMATE_STATEMENT                     TEXT COLLATE TSQL,
+  OTHER_FACTS                          TEXT COLLATE TSQL,
+  INVESTIGATED_BY                      VARCHAR(50) COLLATE TSQL,
+  INVESTIGATE_DATE_COMP                DATETIME,
+  INVESTIGATE_TIME_COMP                DATETIME,
+  INMATE_CMTS_TOCOMM                   TEXT COLLATE TSQL,
+  INMATE_PLEA_GUILTY                   BIT,
+  INMATE_PLEA_NOTGUILTY                BIT,
+  INMATE_PLEA_NOCONTEST                BIT,
+  COMMITTEE_FIND_GUILTY                BIT,
+  COMMITTEE_FIND_NOTGUILTY             BIT,
+  COMMITTEE_FIND_CHARGEDISMISSED       BIT,
+  COMMITTEE_FINDINGS                   TEXT COLLATE TSQL,
+  ACTIONS_PRIVILEGESUSP                BIT,
+  ACTIONS_PRIVILEGESUSPDAYS            INT,
+  ACTIONS_DISCIPLCONFINEDAYS           INT,
+  ACTIONS_DISCIPLCONFINECREDITDAYS     INT,
+  DOJSENTINM_GAINTIMEDAYS              INT,
+  DOJSENTINM_GAINTIME_FORTEITED        BIT,
+  ADDITIONAL_CMTS                      VARCHAR(255) COLLATE TSQL,
+  DIRECTOR_GAINTIMEFORT_APPROVED       BIT,
+  DIRECTOR_GAINTIMEFORT_NOTAPPROVED    BIT,
+  DIRECTOR_GAINTIMEFORT_CMTS           VARCHAR(255) COLLATE TSQL,
+  SERV_DATE                            DATETIME,
+  WAIVED                               BIT,
+  UNRULY                               BIT,
+  REFUSED                              BIT,
+  CHAIRPERSON_DATE                     DATETIME,
+  CHAIRPERSON_NAME                     VARCHAR(50) COLLATE TSQL,
+  COMMITTEEMEMBER_DATE                 DATETIME,
+  COMMITTEEMEMBER_NAME                 VARCHAR(50) COLLATE TSQL,
+  COMMITTEEMEMBER2_DATE                DATETIME,
+  COMMITTEEMEMBER2_NAME                VARCHAR(50) COLLATE TSQL,
+  SHIFTCOMMREVIEW_APPROVED             BIT,
+  SHIFTCOMMREVIEW_DISAPPROVED          BIT,
+  SHIFTCOMMREVIEW_MODIFIED             BIT,
+  SHIFTCOMMREVIEW_CMTS                 TEXT COLLATE TSQL,
+  SHIFTCOMMREVIEW_DATE                 DATETIME,
+  SHIFTCOMMREVIEW_NAME                 VARCHAR(50) COLLATE TSQL,
+  MEMBER_COMM_INVOLVED                 BIT,
+  MEMBER_COMM_INVOLVED_NO              BIT,
+  [24HRS_EXPIRED]                      BIT,
+  [24HRS_EXPIRED_NO]                   BIT,
+  HEARING_WITHIN5                      BIT,
+  HEARING_WITHIN5_NO                   BIT,
+  SIGNED_COPY                          BIT,
+  SIGNED_COPY_NO                       BIT,
+  REFUSAL_WITNESSED                    BIT,
+  REFUSAL_WITNESSED_NO                 BIT,
+  INVESTIGATE_WITHIN24HRS              BIT,
+  INVESTIGATE_WITHIN24HRS_NO           BIT,
+  ONECHARGE_PERRPT                     BIT,
+  ONECHARGE_PERRPT_NO                  BIT,
+  INMATE_PRESENT                       BIT,
+  INMATE_PRESENT_NA                    BIT,
+  CHARGE_READ_INMATE                   BIT,
+  CHARGE_READ_INMATE_NO                BIT,
+  INMATE_ASSISTANCE                    BIT,
+  INMATE_ASSISTANCE_NO                 BIT,
+  INMATE_ASSISTANCE_WHO                VARCHAR(50) COLLATE TSQL,
+  WITNESS_REQUESTED                    BIT,
+  WITNESS_REQUESTED_NO                 BIT,
+  INFO_RESTRICTED                      BIT,
+  INFO_RESTRICTED_NO                   BIT,
+  INFO_RESTRICTED_REASONS              VARCHAR(255) COLLATE TSQL,
+  HEARING_POSTPONED                    BIT,
+  HEARING_POSTPONED_NO                 BIT,
+  HEARING_FURTHER_REVIEW               BIT,
+  HEARING_INVESTIGATION                BIT,
+  HEARING_CORRECTION                   BIT,
+  HEARING_INMATE_UNAVAIL               BIT,
+  HEARING_POSTPONED_INMATE             BIT,
+  HEARING_POSTPONED_INMATE_NO          BIT,
+  HEARING_POSTPONED_INMATE_NA          BIT,
+  INMATE_SIGNED_COMPCOPY               BIT,
+  INMATE_SIGNED_COMPCOPY_NO            BIT,
+  SHIFT_COMMANDER                      VARCHAR(50) COLLATE TSQL,
+  SHIFT_COMMANDER_PERNO                VARCHAR(10) COLLATE TSQL,
+  SIGNATURE                            IMAGE,
+  VIC_UPDATE                           BIT,
+  AGENCY                               VARCHAR(10) COLLATE TSQL,
+  INMATE_PRESENT_NO                    BIT,
+  UNIQUEKEY                            VARCHAR(22) COLLATE TSQL DEFAULT (upper(hex(randomblob(11))))
+);
+CREATE INDEX IX_JBDISPLN_BOOKNO ON JBDISPLN (BOOKNO, EVENTNO);
+CREATE UNIQUE INDEX IX_JBDISPLN_UNIQUEKEY ON JBDISPLN (UNIQUEKEY);
