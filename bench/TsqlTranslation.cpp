@@ -54,16 +54,21 @@ const char* const kBookingColumns =
 QString LongestStatement() {
   const QString columns = QString::fromLatin1(kBookingColumns);
   return QStringLiteral(
-             "SELECT A.LNAME, A.MNAME, A.FNAME, A.TITLE, A.ECSOID, A.BOOKNO,  A.FACILITY, A.NAMERELEAS,  "
-             "B.DOORMSCODE, B.DOORMSDESC, B.USERNAME, B.PERNO, B.LOGCODE,  B.CODEDESC, B.TIME, B.DATE, "
+             "SELECT A.LNAME, A.MNAME, A.FNAME, A.TITLE, A.ECSOID, A.BOOKNO,  A.FACILITY, "
+             "A.NAMERELEAS,  "
+             "B.DOORMSCODE, B.DOORMSDESC, B.USERNAME, B.PERNO, B.LOGCODE,  B.CODEDESC, B.TIME, "
+             "B.DATE, "
              "B.OFFICER, B.PRIORITY, B.JAILLOGNO,  B.LOGENTRY,  C.MNINO  FROM  (SELECT ") +
          columns + QStringLiteral(" FROM JAILBOOK UNION ALL SELECT ") + columns +
          QStringLiteral(
-             " FROM JBHISTO (READUNCOMMITTED)) A,  JBLOG B(READUNCOMMITTED), JL_JB_XREF C (READUNCOMMITTED) "
+             " FROM JBHISTO (READUNCOMMITTED)) A,  JBLOG B(READUNCOMMITTED), JL_JB_XREF C "
+             "(READUNCOMMITTED) "
              "WHERE A.BOOKNO = C.BOOKNO AND B.JAILLOGNO = C.JAILOGNO  AND B.FACICODE = '01' AND "
              "B.DOORMSCODE >= 'A' AND B.DOORMSCODE <= 'D' AND ((B.DATE > '03/05/2015' AND B.DATE < "
-             "'03/09/2015') OR (B.DATE = '03/05/2015' AND B.TIME > '12/30/1899 2:07 PM') OR (B.DATE = "
-             "'03/09/2015' AND B.TIME < '12/30/1899 11:15 AM')) ORDER BY B.JAILLOGNO, B.DATE, B.TIME");
+             "'03/09/2015') OR (B.DATE = '03/05/2015' AND B.TIME > '12/30/1899 2:07 PM') OR "
+             "(B.DATE = "
+             "'03/09/2015' AND B.TIME < '12/30/1899 11:15 AM')) ORDER BY B.JAILLOGNO, B.DATE, "
+             "B.TIME");
 }
 
 void TranslateCold(benchmark::State& state) {
@@ -86,16 +91,20 @@ void PrepareTranslated(benchmark::State& state) {
   sqlite3_open(":memory:", &db);
   RegisterTsqlLibrary(db);
   const QString columns = QString::fromLatin1(kBookingColumns).remove(u'[').remove(u']');
-  const QString table = QStringLiteral(" (") + QString(columns).replace(QLatin1String(","), QLatin1String(" TEXT,")) +
+  const QString table = QStringLiteral(" (") +
+                        QString(columns).replace(QLatin1String(","), QLatin1String(" TEXT,")) +
                         QStringLiteral(" TEXT)");
-  sqlite3_exec(db, ("CREATE TABLE JAILBOOK" + table + "; CREATE TABLE JBHISTO" + table +
-                    "; CREATE TABLE JBLOG (DOORMSCODE, DOORMSDESC, USERNAME, PERNO, LOGCODE, CODEDESC, TIME, "
-                    "DATE, OFFICER, PRIORITY, JAILLOGNO, LOGENTRY, FACICODE);"
-                    "CREATE TABLE JL_JB_XREF (JAILOGNO, BOOKNO, MNINO);")
-                       .toUtf8()
-                       .constData(),
-               nullptr, nullptr, nullptr);
-  const QByteArray sql = TTsqlTranslator::TranslateUncached(LongestStatement()).Statements[0].Sql.toUtf8();
+  sqlite3_exec(
+      db,
+      ("CREATE TABLE JAILBOOK" + table + "; CREATE TABLE JBHISTO" + table +
+       "; CREATE TABLE JBLOG (DOORMSCODE, DOORMSDESC, USERNAME, PERNO, LOGCODE, CODEDESC, TIME, "
+       "DATE, OFFICER, PRIORITY, JAILLOGNO, LOGENTRY, FACICODE);"
+       "CREATE TABLE JL_JB_XREF (JAILOGNO, BOOKNO, MNINO);")
+          .toUtf8()
+          .constData(),
+      nullptr, nullptr, nullptr);
+  const QByteArray sql =
+      TTsqlTranslator::TranslateUncached(LongestStatement()).Statements[0].Sql.toUtf8();
   for (auto _ : state) {
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK) {
@@ -117,9 +126,7 @@ sqlite3* BookingsDatabase(int rows) {
   RegisterTsqlLibrary(db);
   sqlite3_exec(db,
                "CREATE TABLE JAILBOOK (BOOKNO TEXT COLLATE TSQL, FACICODE TEXT COLLATE TSQL, "
-               "BOOKDATE DATETIME, BOOKTIME DATETIME);"
-               "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100000) "
-               "SELECT 1",
+               "BOOKDATE DATETIME, BOOKTIME DATETIME);",
                nullptr, nullptr, nullptr);
   sqlite3_stmt* insert = nullptr;
   sqlite3_prepare_v2(db, "INSERT INTO JAILBOOK VALUES (?1, '01', ?2, ?3)", -1, &insert, nullptr);
@@ -130,8 +137,10 @@ sqlite3* BookingsDatabase(int rows) {
                                 .arg(1 + i % 12, 2, 10, QLatin1Char('0'))
                                 .arg(1 + i % 28, 2, 10, QLatin1Char('0'))
                                 .toLatin1();
-    const QByteArray time =
-        QStringLiteral("1899-12-30 %1:%2:00").arg(i % 24, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0')).toLatin1();
+    const QByteArray time = QStringLiteral("1899-12-30 %1:%2:00")
+                                .arg(i % 24, 2, 10, QLatin1Char('0'))
+                                .arg(i % 60, 2, 10, QLatin1Char('0'))
+                                .toLatin1();
     sqlite3_bind_text(insert, 1, book.constData(), -1, SQLITE_TRANSIENT);
     sqlite3_bind_text(insert, 2, date.constData(), -1, SQLITE_TRANSIENT);
     sqlite3_bind_text(insert, 3, time.constData(), -1, SQLITE_TRANSIENT);
@@ -157,24 +166,29 @@ void QueryTranslated(benchmark::State& state) {
   const QByteArray translated =
       TTsqlTranslator::TranslateUncached(
           "SELECT COUNT(*) FROM jailbook (READUNCOMMITTED) WHERE FACICODE = '01' AND "
-          "(dbo.JustTheDate(BOOKDATE) + dbo.JustTheTime(BOOKTIME) BETWEEN  '2015-03-05 14:07:00'  AND  "
+          "(dbo.JustTheDate(BOOKDATE) + dbo.JustTheTime(BOOKTIME) BETWEEN  '2015-03-05 14:07:00'  "
+          "AND  "
           "'2015-09-05 14:07:59' )")
           .Statements[0]
           .Sql.toUtf8();
   const QByteArray handwritten =
       "SELECT COUNT(*) FROM jailbook WHERE FACICODE = '01' AND "
-      "substr(BOOKDATE, 1, 10) || substr(BOOKTIME, 11) BETWEEN '2015-03-05 14:07:00' AND '2015-09-05 14:07:59'";
-  if (RunCount(db, translated) != RunCount(db, handwritten)) state.SkipWithError("the two queries disagree");
+      "substr(BOOKDATE, 1, 10) || substr(BOOKTIME, 11) BETWEEN '2015-03-05 14:07:00' AND "
+      "'2015-09-05 14:07:59'";
+  if (RunCount(db, translated) != RunCount(db, handwritten))
+    state.SkipWithError("the two queries disagree");
 
   using Clock = std::chrono::steady_clock;
   const auto baselineStart = Clock::now();
   constexpr int kBaselineRuns = 5;
   for (int i = 0; i < kBaselineRuns; ++i) benchmark::DoNotOptimize(RunCount(db, handwritten));
-  const double baseline = std::chrono::duration<double>(Clock::now() - baselineStart).count() / kBaselineRuns;
+  const double baseline =
+      std::chrono::duration<double>(Clock::now() - baselineStart).count() / kBaselineRuns;
 
   const auto start = Clock::now();
   for (auto _ : state) benchmark::DoNotOptimize(RunCount(db, translated));
-  const double perRun = std::chrono::duration<double>(Clock::now() - start).count() / double(state.iterations());
+  const double perRun =
+      std::chrono::duration<double>(Clock::now() - start).count() / double(state.iterations());
   state.counters["x_handwritten"] = perRun / baseline;
   sqlite3_close(db);
 }

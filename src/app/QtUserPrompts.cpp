@@ -1,6 +1,7 @@
 #include "app/QtUserPrompts.h"
 
 #include "app/fmChoiceDialog.h"
+#include "app/fmLookupList.h"
 #include "app/fmMakeADecision.h"
 #include "app/fmTimedMessage.h"
 
@@ -90,6 +91,19 @@ int TQtUserPrompts::AskDecision(const QString& caption, const QString& text, con
 void TQtUserPrompts::ShowTimedMessage(const QString& caption, const QString& text, int seconds) {
   TfrmTimedMessage window(caption, text);
   window.ShowFor(seconds);
+}
+
+int TQtUserPrompts::PickFromList(const TPickList& list) {
+  TfrmLookupList dialog(list, false, QApplication::activeWindow());
+  if (dialog.exec() != QDialog::Accepted) return -1;
+  return dialog.CurrentRow();
+}
+
+bool TQtUserPrompts::PickManyFromList(const TPickList& list, std::vector<int>& chosen) {
+  TfrmLookupList dialog(list, true, QApplication::activeWindow());
+  const bool confirmed = dialog.exec() == QDialog::Accepted;
+  chosen = confirmed ? dialog.ChosenRows() : std::vector<int>();
+  return confirmed;
 }
 
 void TQtUserPrompts::PushHourglass() {

@@ -14,6 +14,8 @@ class TQtUserPrompts : public IUserPrompts {
   int AskDecision(const QString& caption, const QString& text, const QString& choice1,
                   const QString& choice2) override;
   void ShowTimedMessage(const QString& caption, const QString& text, int seconds) override;
+  int PickFromList(const TPickList& list) override;
+  bool PickManyFromList(const TPickList& list, std::vector<int>& chosen) override;
   void PushHourglass() override;
   void PopHourglass() override;
 

@@ -1,8 +1,10 @@
 #include "cli/DemoDatabase.h"
 
 #include "cli/CliArguments.h"
+#include "cli/DemoJailData.h"
 #include "data/sqlite/EmbeddedSchema.h"
 #include "data/sqlite/SqliteConnection.h"
+#include "data/sqlite/TsqlSqliteHooks.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,11 +29,16 @@ void InsertConnectLibRows(IDbConnection& db) {
   }
 }
 
-void BuildDatabase(const QString& path, const TDemoDatabaseOptions&) {
+void BuildDatabase(const QString& path, const TDemoDatabaseOptions& options) {
+  // The schema's text columns use the TSQL collation, which the T-SQL layer
+  // registers on every connection it opens.
+  InstallTsqlLayer();
   std::unique_ptr<TSqliteConnection> db = CreateSqliteDatabase(path);
   db->StartTransaction();
   ApplyEmbeddedSchema(*db);
   InsertConnectLibRows(*db);
+  FillDemoJail(db->Handle(), quint64(options.Seed), options.Scale,
+               options.Today.isValid() ? options.Today : QDate::currentDate());
   db->Commit();
 }
 }  // namespace

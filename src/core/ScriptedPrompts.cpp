@@ -2,6 +2,8 @@
 
 #include "core/StdErrPrompts.h"
 
+#include <algorithm>
+
 namespace {
 
 TPromptKind KindOf(TMessageKind kind) {
@@ -156,6 +158,75 @@ int TScriptedPrompts::AskDecision(const QString& caption, const QString& text,
 void TScriptedPrompts::ShowTimedMessage(const QString& caption, const QString& text, int) {
   if (FEcho) WritePromptLine(TMessageKind::mkInformation, caption, text);
   Record(TPromptKind::pkTimed, caption, text, {});
+}
+
+bool TScriptedPrompts::PickedRows(const TPickList& list, std::size_t promptIndex,
+                                  const QString& answer, std::vector<int>& rows) const {
+  rows.clear();
+  if (SameCaption(answer, PromptButtonName(TPromptButton::pbCancel))) return false;
+  auto rowNamed = [&list](const QString& name) {
+    const auto matches = [&name](const QString& cell) { return SameCaption(cell, name); };
+    for (std::size_t r = 0; r < list.Rows.size(); ++r)
+      if (list.KeyColumn < list.Rows[r].size() && matches(list.Rows[r].at(list.KeyColumn)))
+        return int(r);
+    for (std::size_t r = 0; r < list.Rows.size(); ++r)
+      for (const QString& cell : list.Rows[r])
+        if (matches(cell)) return int(r);
+    return -1;
+  };
+  for (const QString& part : answer.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    if (part.trimmed().isEmpty()) continue;
+    const int row = rowNamed(part);
+    if (row < 0) BadAnswer(FPrompts[promptIndex], answer);
+    if (std::find(rows.begin(), rows.end(), row) == rows.end()) rows.push_back(row);
+  }
+  return true;
+}
+
+namespace {
+
+QStringList KeysOf(const TPickList& list) {
+  QStringList keys;
+  for (const QStringList& row : list.Rows)
+    keys.append(list.KeyColumn < row.size() ? row.at(list.KeyColumn).trimmed() : QString());
+  return keys;
+}
+
+QString ChosenKeys(const TPickList& list, const std::vector<int>& rows) {
+  const QStringList keys = KeysOf(list);
+  QStringList chosen;
+  for (int row : rows) chosen.append(keys.at(row));
+  return chosen.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+int TScriptedPrompts::PickFromList(const TPickList& list) {
+  if (FEcho) WritePromptLine(TMessageKind::mkConfirmation, list.Caption, list.Caption);
+  const std::size_t index = FPrompts.size();
+  Record(TPromptKind::pkPickList, list.Caption, list.Caption, KeysOf(list));
+  const QString answer = TakeAnswer(list.Caption);
+  std::vector<int> rows;
+  if (!PickedRows(list, index, answer, rows)) {
+    FPrompts[index].Answer = PromptButtonName(TPromptButton::pbCancel);
+    return -1;
+  }
+  if (rows.size() != 1) BadAnswer(FPrompts[index], answer);
+  FPrompts[index].Answer = ChosenKeys(list, rows);
+  return rows.front();
+}
+
+bool TScriptedPrompts::PickManyFromList(const TPickList& list, std::vector<int>& chosen) {
+  if (FEcho) WritePromptLine(TMessageKind::mkConfirmation, list.Caption, list.Caption);
+  const std::size_t index = FPrompts.size();
+  Record(TPromptKind::pkPickList, list.Caption, list.Caption, KeysOf(list));
+  const QString answer = TakeAnswer(list.Caption);
+  if (!PickedRows(list, index, answer, chosen)) {
+    FPrompts[index].Answer = PromptButtonName(TPromptButton::pbCancel);
+    return false;
+  }
+  FPrompts[index].Answer = ChosenKeys(list, chosen);
+  return true;
 }
 
 void TScriptedPrompts::PushHourglass() {

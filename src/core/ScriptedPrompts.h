@@ -21,6 +21,7 @@ enum class TPromptKind {
   pkChoice,
   pkDecision,
   pkTimed,
+  pkPickList,
 };
 
 // What was put before the user, in order.
@@ -63,6 +64,12 @@ class TScriptedPrompts : public IUserPrompts {
   int AskDecision(const QString& caption, const QString& text, const QString& choice1,
                   const QString& choice2) override;
   void ShowTimedMessage(const QString& caption, const QString& text, int seconds) override;
+  // Pick lists are answered by the list's caption: "Cancel", or the rows
+  // named by their key column (failing that, by any column), several
+  // separated by commas in the order they are highlighted; an empty answer
+  // is OK with nothing highlighted.
+  int PickFromList(const TPickList& list) override;
+  bool PickManyFromList(const TPickList& list, std::vector<int>& chosen) override;
   void PushHourglass() override;
   void PopHourglass() override;
 
@@ -77,6 +84,9 @@ class TScriptedPrompts : public IUserPrompts {
   // The next answer for the question; throws when there is none.
   QString TakeAnswer(const QString& text);
   [[noreturn]] void BadAnswer(const TRecordedPrompt& prompt, const QString& answer) const;
+  // The rows an answer names, in its order; false for "Cancel".
+  bool PickedRows(const TPickList& list, std::size_t promptIndex, const QString& answer,
+                  std::vector<int>& rows) const;
 
   QHash<QString, TAnswers> FAnswers;
   std::vector<TRecordedPrompt> FPrompts;

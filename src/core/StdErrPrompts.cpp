@@ -30,3 +30,16 @@ int TStdErrPrompts::AskDecision(const QString& caption, const QString& text, con
 void TStdErrPrompts::ShowTimedMessage(const QString& caption, const QString& text, int) {
   WritePromptLine(TMessageKind::mkInformation, caption, text);
 }
+
+int TStdErrPrompts::PickFromList(const TPickList& list) {
+  WritePromptLine(TMessageKind::mkConfirmation, list.Caption,
+                  QStringLiteral("no one to choose; cancelled"));
+  return -1;
+}
+
+bool TStdErrPrompts::PickManyFromList(const TPickList& list, std::vector<int>& chosen) {
+  chosen.clear();
+  WritePromptLine(TMessageKind::mkConfirmation, list.Caption,
+                  QStringLiteral("no one to choose; cancelled"));
+  return false;
+}

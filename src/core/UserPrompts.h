@@ -27,6 +27,29 @@ struct TPromptMessage {
   TPromptButton DefaultButton = TPromptButton::pbNone;  // pbNone: the first button
 };
 
+// A list the user picks rows from: the facility picker and the other lookup
+// dialogs over a table. Each row holds the texts of the shown columns in
+// column order.
+struct TPickListColumn {
+  QString Title;
+  int Width = 10;  // in characters
+};
+
+struct TPickList {
+  QString Caption;
+  std::vector<TPickListColumn> Columns;
+  std::vector<QStringList> Rows;
+  // The column that names a row (scripted answers) and that the search box
+  // searches.
+  int KeyColumn = 0;
+  // The row highlighted when a single-choice list opens.
+  int Current = 0;
+  // What the user types into the search box is taken in capitals.
+  bool UpperCaseSearch = true;
+  // Height limit of the window in pixels; 0 for none.
+  int MaxHeight = 0;
+};
+
 QString StandardCaption(TMessageKind kind);
 QString PromptButtonName(TPromptButton button);  // "OK", "Yes", "No", "Cancel", "" for none
 
@@ -48,6 +71,13 @@ class IUserPrompts {
 
   // A message that stays up for the given seconds, then closes by itself.
   virtual void ShowTimedMessage(const QString& caption, const QString& text, int seconds) = 0;
+
+  // A single choice from the list: the 0-based row chosen, -1 when cancelled.
+  virtual int PickFromList(const TPickList& list) = 0;
+  // Several rows of the list. False when cancelled; otherwise `chosen` holds
+  // the rows highlighted, in the order the user highlighted them (empty when
+  // OK was pressed with none highlighted).
+  virtual bool PickManyFromList(const TPickList& list, std::vector<int>& chosen) = 0;
 
   // The hourglass cursor; pushes nest, each push is undone by one pop.
   virtual void PushHourglass() = 0;

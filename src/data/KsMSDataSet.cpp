@@ -1,6 +1,8 @@
 #include "data/KsMSDataSet.h"
 
+#include "data/KsRecordLock.h"
 #include "data/KsSQLDatabase.h"
+#include "data/driver/SqlLexer.h"
 
 TKsMSDataSet::TKsMSDataSet(const QString& name) : TKsCustomDataSet(name) {
   SetRefreshOptions(roBeforeEdit);
@@ -29,4 +31,27 @@ bool TKsMSDataSet::IsLocked() {
   }
   Cancel();
   return false;
+}
+
+void TKsMSDataSet::TakeRecordLock() {
+  FLockTableName.clear();
+  const TField* key = FindField(QStringLiteral("UniqueKey"));
+  if (!RecordLocksMake() || !Connection() || !key) return;
+  // The lock names the table by its own name, whatever qualifiers or
+  // brackets the SQL wrote around it.
+  const QString written = UpdatingTableName();
+  QString table = SqlObjectName(written);
+  if (table.isEmpty()) table = written;
+  const QString database = Connection()->Database();
+  const QString uniqueKey = key->AsString();
+  const QString name = KsRecordLock::LockTableName(database, table, uniqueKey);
+  KsRecordLock::Take(*Connection(), name, TKsLockHolder::Current(database, table, uniqueKey));
+  FLockTableName = name;
+}
+
+void TKsMSDataSet::ReleaseRecordLock() {
+  const QString name = FLockTableName;
+  FLockTableName.clear();
+  if (!RecordLocksMake() || !Connection() || name.isEmpty()) return;
+  KsRecordLock::Release(*Connection(), name);
 }

@@ -29,6 +29,12 @@ class TKsMSDataSet : public TKsCustomDataSet {
   virtual bool IsLocked();
 
  protected:
+  // The record lock: taken when a record enters edit or is deleted (only
+  // with RecordLocksMake, a connection and a UniqueKey field), released when
+  // the edit or delete ends and when the dataset closes.
+  void TakeRecordLock() override;
+  void ReleaseRecordLock() override;
+
   QString FLockTableName;
 
  private:

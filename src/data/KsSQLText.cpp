@@ -244,6 +244,12 @@ QString QuoteName(const QString& name) {
   return QLatin1Char('[') + inner + QLatin1Char(']');
 }
 
+QString QuotedStr(const QString& value) {
+  QString inner = value;
+  inner.replace(QStringLiteral("'"), QStringLiteral("''"));
+  return QLatin1Char('\'') + inner + QLatin1Char('\'');
+}
+
 QString FieldListToOrderBy(const QString& fields) {
   QStringList parts;
   for (const QString& part :

@@ -41,6 +41,9 @@ QString AddWhere(const QString& sql, const QString& condition);
 // already quoted or qualified ("[X]", "dbo.X") is returned as written.
 QString QuoteName(const QString& name);
 
+// A text value pasted into SQL: in single quotes, with quotes inside doubled.
+QString QuotedStr(const QString& value);
+
 // "A;B, C" -> "A, B, C": field lists of index definitions and order fields
 // written as an ORDER BY list.
 QString FieldListToOrderBy(const QString& fields);

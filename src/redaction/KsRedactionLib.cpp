@@ -160,7 +160,9 @@ void TKsRedactor::SetParent(QWidget* value) {
   }
 }
 
-QWidget* TKsRedactor::imgPreview() const { return FImage.data(); }
+QWidget* TKsRedactor::imgPreview() const {
+  return FImage.data();
+}
 
 void TKsRedactor::FreeShapes() {
   for (auto& page : RedactionShapes)
@@ -333,9 +335,9 @@ TReportDocument TKsRedactor::AddRedactionToReport() const {
       if (!shape) continue;
       const QRect px = shape->geometry().intersected(olPages[i].rect());
       if (px.isEmpty()) continue;
-      const QRect box(TppMemBMPDevice::ToMicrometres(px.x()), TppMemBMPDevice::ToMicrometres(px.y()),
-                      TppMemBMPDevice::ToMicrometres(px.width()),
-                      TppMemBMPDevice::ToMicrometres(px.height()));
+      const QRect box(
+          TppMemBMPDevice::ToMicrometres(px.x()), TppMemBMPDevice::ToMicrometres(px.y()),
+          TppMemBMPDevice::ToMicrometres(px.width()), TppMemBMPDevice::ToMicrometres(px.height()));
       // A hatch alone would let the page show between its lines.
       TShapeCommand background;
       background.Box = box;
@@ -356,9 +358,13 @@ TReportDocument TKsRedactor::AddRedactionToReport() const {
 
 // --- printing ---------------------------------------------------------------
 
-void TKsRedactor::Print() { PrintRange(0, FPageCount - 1); }
+void TKsRedactor::Print() {
+  PrintRange(0, FPageCount - 1);
+}
 
-void TKsRedactor::PrintCurrentPage() { PrintRange(FCurrentViewPage, FCurrentViewPage); }
+void TKsRedactor::PrintCurrentPage() {
+  PrintRange(FCurrentViewPage, FCurrentViewPage);
+}
 
 bool TKsRedactor::Progress(std::uint32_t done) {
   if (!OnPrintProgress) return true;

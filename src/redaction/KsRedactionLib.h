@@ -61,7 +61,8 @@ class TKsRedactionShape : public QWidget {
 
 // Raised while printing: units done of the total (100 per page). Returning
 // false stops the print job.
-using TKsPrintProgressEvent = std::function<bool(std::uint32_t UnitsDone, std::uint32_t TotalUnits)>;
+using TKsPrintProgressEvent =
+    std::function<bool(std::uint32_t UnitsDone, std::uint32_t TotalUnits)>;
 
 // Turns each page of a generated report into a bitmap, shows one page at a
 // time at 1:1 on its parent, lets the user drag hatched rectangles over it

@@ -1,9 +1,12 @@
+#include "app/EmbeddedDatabaseSupport.h"
+
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
+  InstallEmbeddedDatabaseSupport();
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -54,7 +54,8 @@ class KsRedactorTest : public ::testing::Test {
     WidgetEvents::Mouse(image, QEvent::MouseButtonRelease, to, button);
   }
 
-  // Prints with the given call onto Letter paper without margins, so its pages render back pixel for pixel at 96 dpi.
+  // Prints with the given call onto Letter paper without margins, so its pages render back pixel
+  // for pixel at 96 dpi.
   template <typename F>
   QString PrintToPdf(F print, const QString& name = "redacted.pdf") {
     const QString path = FDir.filePath(name);
@@ -93,7 +94,8 @@ TEST_F(KsRedactorTest, RectangleOnPageTwoIsBurntIntoPageTwoOnly) {
   const QRect inside = drawn.adjusted(2, 2, -2, -2);
   EXPECT_EQ(PdfTools::CountColor(FRedactor.RedactedPage(1), inside, kRed), 0);
   EXPECT_GT(PdfTools::CountColor(FRedactor.RedactedPage(1), inside, Qt::black, 60), 100);
-  EXPECT_EQ(PdfTools::CountColor(FRedactor.RedactedPage(0), inside, kRed), inside.width() * inside.height());
+  EXPECT_EQ(PdfTools::CountColor(FRedactor.RedactedPage(0), inside, kRed),
+            inside.width() * inside.height());
 
   const QString pdf = PrintToPdf([this] { FRedactor.Print(); });
   ASSERT_EQ(PdfTools::PageCount(pdf), 3);

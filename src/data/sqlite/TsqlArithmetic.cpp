@@ -48,8 +48,9 @@ bool NumberOf(sqlite3_context* ctx, sqlite3_value* v, bool& isInteger, int64_t& 
   }
   const QString text = Text(v);
   if (ParseNumber(text, isInteger, i, d)) return true;
-  Error(ctx, QStringLiteral("Conversion failed when converting the varchar value '%1' to data type int.")
-                 .arg(text));
+  Error(ctx,
+        QStringLiteral("Conversion failed when converting the varchar value '%1' to data type int.")
+            .arg(text));
   return false;
 }
 
@@ -60,7 +61,8 @@ void NumericResult(sqlite3_context* ctx, sqlite3_value* a, sqlite3_value* b, boo
   if (!NumberOf(ctx, a, ia, xa, da) || !NumberOf(ctx, b, ib, xb, db)) return;
   if (ia && ib) {
     int64_t r = 0;
-    const bool overflow = add ? __builtin_add_overflow(xa, xb, &r) : __builtin_sub_overflow(xa, xb, &r);
+    const bool overflow =
+        add ? __builtin_add_overflow(xa, xb, &r) : __builtin_sub_overflow(xa, xb, &r);
     if (!overflow) {
       sqlite3_result_int64(ctx, r);
       return;
@@ -84,7 +86,8 @@ void Add(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_value* date = dateA ? a : b;
     sqlite3_value* other = dateA ? b : a;
     const int64_t base = dateA ? ma : mb;
-    if (IsNumber(other)) return ResultDateTime(ctx, base + TsqlDateTime::FromDays(sqlite3_value_double(other)));
+    if (IsNumber(other))
+      return ResultDateTime(ctx, base + TsqlDateTime::FromDays(sqlite3_value_double(other)));
     int64_t otherMs = 0;
     if (sqlite3_value_subtype(other) != kTextSubtype && TextAsDateTime(other, otherMs))
       return ResultDateTime(ctx, base + otherMs);
@@ -126,7 +129,9 @@ void Subtract(sqlite3_context* ctx, int, sqlite3_value** argv) {
       if (IsNumber(a)) {
         ma = TsqlDateTime::FromDays(sqlite3_value_double(a));
       } else if (!TextAsDateTime(a, ma)) {
-        Error(ctx, QStringLiteral("Conversion failed when converting date and/or time from character string."));
+        Error(ctx,
+              QStringLiteral(
+                  "Conversion failed when converting date and/or time from character string."));
         return;
       }
     }
@@ -134,7 +139,9 @@ void Subtract(sqlite3_context* ctx, int, sqlite3_value** argv) {
       if (IsNumber(b)) {
         mb = TsqlDateTime::FromDays(sqlite3_value_double(b));
       } else if (!TextAsDateTime(b, mb)) {
-        Error(ctx, QStringLiteral("Conversion failed when converting date and/or time from character string."));
+        Error(ctx,
+              QStringLiteral(
+                  "Conversion failed when converting date and/or time from character string."));
         return;
       }
     }

@@ -75,9 +75,9 @@ struct TTsqlSource {
   QString Name;   // Table, Function: object name
   QString Alias;  // empty when none
   QStringList ColumnAliases;
-  TTsqlQueryPtr Query;                // Derived
-  std::vector<TTsqlExprPtr> Args;     // Function
-  TTsqlSourcePtr Left, Right;         // Join
+  TTsqlQueryPtr Query;             // Derived
+  std::vector<TTsqlExprPtr> Args;  // Function
+  TTsqlSourcePtr Left, Right;      // Join
   TTsqlJoinKind JoinKind = TTsqlJoinKind::Inner;
   TTsqlExprPtr On;
   int Offset = 0;
@@ -167,21 +167,21 @@ struct TTsqlStatement {
   TTsqlQueryPtr Query;  // Select; Insert ... SELECT
 
   QString Table;  // Insert, Update, Delete, Truncate, CreateTable target (object name or alias)
-  QStringList Columns;                             // Insert column list
-  std::vector<std::vector<TTsqlExprPtr>> Values;   // Insert ... VALUES rows
+  QStringList Columns;                            // Insert column list
+  std::vector<std::vector<TTsqlExprPtr>> Values;  // Insert ... VALUES rows
   bool DefaultValues = false;
-  std::vector<TTsqlAssignment> Sets;               // Update
-  TTsqlSourcePtr From;                             // Update/Delete ... FROM
+  std::vector<TTsqlAssignment> Sets;  // Update
+  TTsqlSourcePtr From;                // Update/Delete ... FROM
   TTsqlExprPtr Where;
 
-  std::vector<TTsqlColumnDef> ColumnDefs;          // CreateTable
+  std::vector<TTsqlColumnDef> ColumnDefs;  // CreateTable
   QStringList PrimaryKey;
   std::vector<QStringList> UniqueKeys;
 
   QStringList Tables;  // DropTable
   bool IfExists = false;
 
-  std::vector<TTsqlDeclaration> Declarations;      // Declare, SetVariable
+  std::vector<TTsqlDeclaration> Declarations;  // Declare, SetVariable
 
   QString Procedure;  // Call
   QString ResultParameter;

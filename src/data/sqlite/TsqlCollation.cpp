@@ -24,7 +24,8 @@ char32_t Fold(char32_t c) {
 }
 
 int Collate(void*, int lengthA, const void* a, int lengthB, const void* b) {
-  return TsqlCompareText(static_cast<const char*>(a), lengthA, static_cast<const char*>(b), lengthB);
+  return TsqlCompareText(static_cast<const char*>(a), lengthA, static_cast<const char*>(b),
+                         lengthB);
 }
 
 }  // namespace

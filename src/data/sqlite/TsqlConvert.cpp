@@ -19,7 +19,9 @@ using namespace TsqlValue;
 const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-QString Pad(int value, int width, QChar fill = u'0') { return QString::number(value).rightJustified(width, fill); }
+QString Pad(int value, int width, QChar fill = u'0') {
+  return QString::number(value).rightJustified(width, fill);
+}
 
 // A date-time as CONVERT writes it in a style; empty when the style is unknown.
 QString FormatDateTime(int64_t ms, int style) {
@@ -98,8 +100,8 @@ QString FormatDateTime(int64_t ms, int style) {
     case 121:
       return yyyy + u'-' + mm + u'-' + dd + u' ' + hms + u'.' + msec;
     case 22:
-      return mm + u'/' + dd + u'/' + yy + u' ' + Pad(hour12, 2, u' ') + u':' + Pad(p.Minute, 2) + u':' +
-             Pad(p.Second, 2) + u' ' + ampm;
+      return mm + u'/' + dd + u'/' + yy + u' ' + Pad(hour12, 2, u' ') + u':' + Pad(p.Minute, 2) +
+             u':' + Pad(p.Second, 2) + u' ' + ampm;
     case 23:
       return yyyy + u'-' + mm + u'-' + dd;
     case 126:
@@ -129,13 +131,15 @@ QString SwapDayAndMonth(const QString& text) {
     }
   }
   if (first < 0 || second < 0) return text;
-  return text.mid(first + 1, second - first - 1) + text[first] + text.left(first) + text.mid(second);
+  return text.mid(first + 1, second - first - 1) + text[first] + text.left(first) +
+         text.mid(second);
 }
 
 QString NumberText(sqlite3_value* v) {
   if (sqlite3_value_type(v) == SQLITE_INTEGER) return QString::number(sqlite3_value_int64(v));
   const double d = sqlite3_value_double(v);
-  if (std::isfinite(d) && d == std::floor(d) && std::fabs(d) < 1e15) return QString::number(qint64(d));
+  if (std::isfinite(d) && d == std::floor(d) && std::fabs(d) < 1e15)
+    return QString::number(qint64(d));
   return QString::number(d, 'g', 15);
 }
 
@@ -151,7 +155,8 @@ void ToText(sqlite3_context* ctx, sqlite3_value* v, const char* spec, int style,
   if (IsNumber(v)) {
     text = NumberText(v);
   } else if (sqlite3_value_type(v) == SQLITE_BLOB) {
-    text = QString::fromUtf8(static_cast<const char*>(sqlite3_value_blob(v)), sqlite3_value_bytes(v));
+    text =
+        QString::fromUtf8(static_cast<const char*>(sqlite3_value_blob(v)), sqlite3_value_bytes(v));
   } else if (CanonicalDateTime(v, ms)) {
     // A date-time column: written in the style (the default is style 0).
     text = FormatDateTime(ms, hasStyle ? style : 0);
@@ -172,7 +177,8 @@ void ToText(sqlite3_context* ctx, sqlite3_value* v, const char* spec, int style,
   ResultString(ctx, text);
 }
 
-void ToDateTime(sqlite3_context* ctx, sqlite3_value* v, const char* spec, int style, bool hasStyle) {
+void ToDateTime(sqlite3_context* ctx, sqlite3_value* v, const char* spec, int style,
+                bool hasStyle) {
   int64_t ms = 0;
   bool ok = false;
   if (sqlite3_value_type(v) == SQLITE_TEXT && hasStyle && DayFirstStyle(style))
@@ -180,7 +186,8 @@ void ToDateTime(sqlite3_context* ctx, sqlite3_value* v, const char* spec, int st
   else
     ok = DateTime(v, ms);
   if (!ok) {
-    Error(ctx, QStringLiteral("Conversion failed when converting date and/or time from character string."));
+    Error(ctx, QStringLiteral(
+                   "Conversion failed when converting date and/or time from character string."));
     return;
   }
   const int64_t day = ms >= 0 ? ms / TsqlDateTime::kMsPerDay
@@ -219,8 +226,9 @@ bool NumberValue(sqlite3_context* ctx, sqlite3_value* v, const char* target, boo
     return true;
   }
   if (ParseNumber(text, isInteger, integer, real)) return true;
-  Error(ctx, QStringLiteral("Conversion failed when converting the varchar value '%1' to data type %2.")
-                 .arg(text, QString::fromLatin1(target)));
+  Error(ctx,
+        QStringLiteral("Conversion failed when converting the varchar value '%1' to data type %2.")
+            .arg(text, QString::fromLatin1(target)));
   return false;
 }
 
@@ -230,7 +238,8 @@ void Convert(sqlite3_context* ctx, sqlite3_value* v, const char* spec, sqlite3_v
   const int style = hasStyle ? sqlite3_value_int(styleArg) : 0;
   if (std::strncmp(spec, "varchar", 7) == 0 || std::strncmp(spec, "char", 4) == 0)
     return ToText(ctx, v, spec, style, hasStyle);
-  if (std::strcmp(spec, "datetime") == 0 || std::strcmp(spec, "date") == 0 || std::strcmp(spec, "time") == 0)
+  if (std::strcmp(spec, "datetime") == 0 || std::strcmp(spec, "date") == 0 ||
+      std::strcmp(spec, "time") == 0)
     return ToDateTime(ctx, v, spec, style, hasStyle);
   if (std::strcmp(spec, "binary") == 0) {
     if (sqlite3_value_type(v) == SQLITE_BLOB) return sqlite3_result_value(ctx, v);
@@ -242,8 +251,10 @@ void Convert(sqlite3_context* ctx, sqlite3_value* v, const char* spec, sqlite3_v
   if (std::strcmp(spec, "bit") == 0) {
     if (sqlite3_value_type(v) == SQLITE_TEXT) {
       const QString t = Text(v).trimmed();
-      if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) return sqlite3_result_int(ctx, 1);
-      if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) return sqlite3_result_int(ctx, 0);
+      if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return sqlite3_result_int(ctx, 1);
+      if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return sqlite3_result_int(ctx, 0);
     }
     bool isInteger = false;
     int64_t integer = 0;
@@ -276,7 +287,8 @@ void Convert(sqlite3_context* ctx, sqlite3_value* v, const char* spec, sqlite3_v
     const int scale = std::strcmp(spec, "money") == 0 ? 4 : std::max(0, TypeLength(spec));
     const double factor = std::pow(10.0, scale);
     const double scaled = real * factor;
-    const double rounded = std::round(scaled + std::copysign(std::fabs(scaled) * 1e-12, scaled)) / factor;
+    const double rounded =
+        std::round(scaled + std::copysign(std::fabs(scaled) * 1e-12, scaled)) / factor;
     if (scale == 0) return sqlite3_result_int64(ctx, int64_t(rounded));
     sqlite3_result_double(ctx, rounded);
     return;

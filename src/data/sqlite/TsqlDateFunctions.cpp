@@ -22,7 +22,20 @@ int64_t FloorDiv(int64_t a, int64_t b) {
   return q;
 }
 
-enum class TPart { Year, Quarter, Month, DayOfYear, Day, Week, Weekday, Hour, Minute, Second, Millisecond, Bad };
+enum class TPart {
+  Year,
+  Quarter,
+  Month,
+  DayOfYear,
+  Day,
+  Week,
+  Weekday,
+  Hour,
+  Minute,
+  Second,
+  Millisecond,
+  Bad
+};
 
 TPart PartOf(sqlite3_value* v) {
   const char* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
@@ -32,16 +45,21 @@ TPart PartOf(sqlite3_value* v) {
     TPart Part;
   };
   static const TName names[] = {
-      {"year", TPart::Year},       {"yy", TPart::Year},           {"yyyy", TPart::Year},
-      {"quarter", TPart::Quarter}, {"qq", TPart::Quarter},        {"q", TPart::Quarter},
-      {"month", TPart::Month},     {"mm", TPart::Month},          {"m", TPart::Month},
-      {"dayofyear", TPart::DayOfYear}, {"dy", TPart::DayOfYear},  {"y", TPart::DayOfYear},
-      {"day", TPart::Day},         {"dd", TPart::Day},            {"d", TPart::Day},
-      {"week", TPart::Week},       {"wk", TPart::Week},           {"ww", TPart::Week},
-      {"weekday", TPart::Weekday}, {"dw", TPart::Weekday},        {"w", TPart::Weekday},
-      {"hour", TPart::Hour},       {"hh", TPart::Hour},           {"minute", TPart::Minute},
-      {"mi", TPart::Minute},       {"n", TPart::Minute},          {"second", TPart::Second},
-      {"ss", TPart::Second},       {"s", TPart::Second},          {"millisecond", TPart::Millisecond},
+      {"year", TPart::Year},       {"yy", TPart::Year},
+      {"yyyy", TPart::Year},       {"quarter", TPart::Quarter},
+      {"qq", TPart::Quarter},      {"q", TPart::Quarter},
+      {"month", TPart::Month},     {"mm", TPart::Month},
+      {"m", TPart::Month},         {"dayofyear", TPart::DayOfYear},
+      {"dy", TPart::DayOfYear},    {"y", TPart::DayOfYear},
+      {"day", TPart::Day},         {"dd", TPart::Day},
+      {"d", TPart::Day},           {"week", TPart::Week},
+      {"wk", TPart::Week},         {"ww", TPart::Week},
+      {"weekday", TPart::Weekday}, {"dw", TPart::Weekday},
+      {"w", TPart::Weekday},       {"hour", TPart::Hour},
+      {"hh", TPart::Hour},         {"minute", TPart::Minute},
+      {"mi", TPart::Minute},       {"n", TPart::Minute},
+      {"second", TPart::Second},   {"ss", TPart::Second},
+      {"s", TPart::Second},        {"millisecond", TPart::Millisecond},
       {"ms", TPart::Millisecond},
   };
   for (const TName& n : names)
@@ -54,7 +72,8 @@ void BadPart(sqlite3_context* ctx, sqlite3_value* v) {
 }
 
 void BadDate(sqlite3_context* ctx) {
-  Error(ctx, QStringLiteral("Conversion failed when converting date and/or time from character string."));
+  Error(ctx, QStringLiteral(
+                 "Conversion failed when converting date and/or time from character string."));
 }
 
 // Reads a date-time argument: false with the result set (NULL or an error)
@@ -69,12 +88,18 @@ bool DateArg(sqlite3_context* ctx, sqlite3_value* v, int64_t& ms) {
   return false;
 }
 
-int64_t DayNumber(int64_t ms) { return FloorDiv(ms, kMsPerDay); }
+int64_t DayNumber(int64_t ms) {
+  return FloorDiv(ms, kMsPerDay);
+}
 
 // 1900-01-01 was a Monday; weeks start on Sunday.
-int SundayIndex(int64_t day) { return int(((day + 1) % 7 + 7) % 7); }  // 0 Sunday .. 6 Saturday
+int SundayIndex(int64_t day) {
+  return int(((day + 1) % 7 + 7) % 7);
+}  // 0 Sunday .. 6 Saturday
 
-int64_t MonthIndex(const TsqlDateTime::TParts& p) { return int64_t(p.Year) * 12 + (p.Month - 1); }
+int64_t MonthIndex(const TsqlDateTime::TParts& p) {
+  return int64_t(p.Year) * 12 + (p.Month - 1);
+}
 
 // ts_date(x): date texts of the forms the program writes become canonical;
 // any other value passes unchanged.
@@ -103,8 +128,12 @@ void Now(sqlite3_context* ctx, const QDateTime& now) {
   ResultDateTime(ctx, TsqlDateTime::FromParts(p));
 }
 
-void GetDate(sqlite3_context* ctx, int, sqlite3_value**) { Now(ctx, QDateTime::currentDateTime()); }
-void GetUtcDate(sqlite3_context* ctx, int, sqlite3_value**) { Now(ctx, QDateTime::currentDateTimeUtc()); }
+void GetDate(sqlite3_context* ctx, int, sqlite3_value**) {
+  Now(ctx, QDateTime::currentDateTime());
+}
+void GetUtcDate(sqlite3_context* ctx, int, sqlite3_value**) {
+  Now(ctx, QDateTime::currentDateTimeUtc());
+}
 
 // DATEDIFF counts the boundaries of the part crossed between the two values.
 void DateDiff(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -120,7 +149,8 @@ void DateDiff(sqlite3_context* ctx, int, sqlite3_value** argv) {
       diff = pb.Year - pa.Year;
       break;
     case TPart::Quarter:
-      diff = (int64_t(pb.Year) * 4 + (pb.Month - 1) / 3) - (int64_t(pa.Year) * 4 + (pa.Month - 1) / 3);
+      diff =
+          (int64_t(pb.Year) * 4 + (pb.Month - 1) / 3) - (int64_t(pa.Year) * 4 + (pa.Month - 1) / 3);
       break;
     case TPart::Month:
       diff = MonthIndex(pb) - MonthIndex(pa);
@@ -164,7 +194,8 @@ void DateAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
     bool isInteger = false;
     double real = 0;
     if (!ParseNumber(Text(argv[1]), isInteger, n, real)) {
-      Error(ctx, QStringLiteral("Conversion failed when converting the varchar value '%1' to data type int.")
+      Error(ctx, QStringLiteral(
+                     "Conversion failed when converting the varchar value '%1' to data type int.")
                      .arg(Text(argv[1])));
       return;
     }
@@ -251,8 +282,9 @@ void DatePart(sqlite3_context* ctx, int, sqlite3_value** argv) {
 }
 
 void DateName(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  static const char* const months[] = {"January", "February", "March",     "April",   "May",      "June",
-                                       "July",    "August",   "September", "October", "November", "December"};
+  static const char* const months[] = {"January",   "February", "March",    "April",
+                                       "May",       "June",     "July",     "August",
+                                       "September", "October",  "November", "December"};
   static const char* const days[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                      "Thursday", "Friday", "Saturday"};
   const TPart part = PartOf(argv[0]);
@@ -267,7 +299,8 @@ void DateName(sqlite3_context* ctx, int, sqlite3_value** argv) {
 
 void IsDate(sqlite3_context* ctx, int, sqlite3_value** argv) {
   int64_t ms = 0;
-  sqlite3_result_int(ctx, sqlite3_value_type(argv[0]) == SQLITE_TEXT && DateTime(argv[0], ms) ? 1 : 0);
+  sqlite3_result_int(ctx,
+                     sqlite3_value_type(argv[0]) == SQLITE_TEXT && DateTime(argv[0], ms) ? 1 : 0);
 }
 
 // dbo.JustTheDate(x): midnight of x.

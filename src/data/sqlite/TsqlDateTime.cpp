@@ -16,9 +16,15 @@ int64_t FloorDiv(int64_t a, int64_t b) {
   return q;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+char Lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
 
 class TCursor {
  public:
@@ -64,9 +70,9 @@ class TCursor {
 };
 
 int MonthFromName(const char* word, int length) {
-  static const char* const names[] = {"january", "february", "march",     "april",
-                                      "may",     "june",     "july",      "august",
-                                      "september", "october", "november", "december"};
+  static const char* const names[] = {"january",   "february", "march",    "april",
+                                      "may",       "june",     "july",     "august",
+                                      "september", "october",  "november", "december"};
   if (length < 3) return 0;
   for (int m = 0; m < 12; ++m) {
     const int full = int(std::strlen(names[m]));
@@ -359,8 +365,12 @@ QString ToCanonical(int64_t ms) {
   return QString::fromLatin1(buffer, n);
 }
 
-double ToDays(int64_t ms) { return double(ms) / double(kMsPerDay); }
+double ToDays(int64_t ms) {
+  return double(ms) / double(kMsPerDay);
+}
 
-int64_t FromDays(double days) { return int64_t(std::llround(days * double(kMsPerDay))); }
+int64_t FromDays(double days) {
+  return int64_t(std::llround(days * double(kMsPerDay)));
+}
 
 }  // namespace TsqlDateTime

@@ -43,32 +43,153 @@ namespace {
 
 const QSet<QString>& SqliteKeywords() {
   static const QSet<QString> words = [] {
-    const char* const list[] = {
-        "ABORT",      "ACTION",       "ADD",          "AFTER",      "ALL",       "ALTER",
-        "ALWAYS",     "ANALYZE",      "AND",          "AS",         "ASC",       "ATTACH",
-        "AUTOINCREMENT", "BEFORE",    "BEGIN",        "BETWEEN",    "BY",        "CASCADE",
-        "CASE",       "CAST",         "CHECK",        "COLLATE",    "COLUMN",    "COMMIT",
-        "CONFLICT",   "CONSTRAINT",   "CREATE",       "CROSS",      "CURRENT",   "CURRENT_DATE",
-        "CURRENT_TIME", "CURRENT_TIMESTAMP", "DATABASE", "DEFAULT",  "DEFERRABLE", "DEFERRED",
-        "DELETE",     "DESC",         "DETACH",       "DISTINCT",   "DO",        "DROP",
-        "EACH",       "ELSE",         "END",          "ESCAPE",     "EXCEPT",    "EXCLUDE",
-        "EXCLUSIVE",  "EXISTS",       "EXPLAIN",      "FAIL",       "FILTER",    "FIRST",
-        "FOLLOWING",  "FOR",          "FOREIGN",      "FROM",       "FULL",      "GENERATED",
-        "GLOB",       "GROUP",        "GROUPS",       "HAVING",     "IF",        "IGNORE",
-        "IMMEDIATE",  "IN",           "INDEX",        "INDEXED",    "INITIALLY", "INNER",
-        "INSERT",     "INSTEAD",      "INTERSECT",    "INTO",       "IS",        "ISNULL",
-        "JOIN",       "KEY",          "LAST",         "LEFT",       "LIKE",      "LIMIT",
-        "MATCH",      "MATERIALIZED", "NATURAL",      "NO",         "NOT",       "NOTHING",
-        "NOTNULL",    "NULL",         "NULLS",        "OF",         "OFFSET",    "ON",
-        "OR",         "ORDER",        "OTHERS",       "OUTER",      "OVER",      "PARTITION",
-        "PLAN",       "PRAGMA",       "PRECEDING",    "PRIMARY",    "QUERY",     "RAISE",
-        "RANGE",      "RECURSIVE",    "REFERENCES",   "REGEXP",     "REINDEX",   "RELEASE",
-        "RENAME",     "REPLACE",      "RESTRICT",     "RETURNING",  "RIGHT",     "ROLLBACK",
-        "ROW",        "ROWS",         "SAVEPOINT",    "SELECT",     "SET",       "TABLE",
-        "TEMP",       "TEMPORARY",    "THEN",         "TIES",       "TO",        "TRANSACTION",
-        "TRIGGER",    "UNBOUNDED",    "UNION",        "UNIQUE",     "UPDATE",    "USING",
-        "VACUUM",     "VALUES",       "VIEW",         "VIRTUAL",    "WHEN",      "WHERE",
-        "WINDOW",     "WITH",         "WITHOUT"};
+    const char* const list[] = {"ABORT",
+                                "ACTION",
+                                "ADD",
+                                "AFTER",
+                                "ALL",
+                                "ALTER",
+                                "ALWAYS",
+                                "ANALYZE",
+                                "AND",
+                                "AS",
+                                "ASC",
+                                "ATTACH",
+                                "AUTOINCREMENT",
+                                "BEFORE",
+                                "BEGIN",
+                                "BETWEEN",
+                                "BY",
+                                "CASCADE",
+                                "CASE",
+                                "CAST",
+                                "CHECK",
+                                "COLLATE",
+                                "COLUMN",
+                                "COMMIT",
+                                "CONFLICT",
+                                "CONSTRAINT",
+                                "CREATE",
+                                "CROSS",
+                                "CURRENT",
+                                "CURRENT_DATE",
+                                "CURRENT_TIME",
+                                "CURRENT_TIMESTAMP",
+                                "DATABASE",
+                                "DEFAULT",
+                                "DEFERRABLE",
+                                "DEFERRED",
+                                "DELETE",
+                                "DESC",
+                                "DETACH",
+                                "DISTINCT",
+                                "DO",
+                                "DROP",
+                                "EACH",
+                                "ELSE",
+                                "END",
+                                "ESCAPE",
+                                "EXCEPT",
+                                "EXCLUDE",
+                                "EXCLUSIVE",
+                                "EXISTS",
+                                "EXPLAIN",
+                                "FAIL",
+                                "FILTER",
+                                "FIRST",
+                                "FOLLOWING",
+                                "FOR",
+                                "FOREIGN",
+                                "FROM",
+                                "FULL",
+                                "GENERATED",
+                                "GLOB",
+                                "GROUP",
+                                "GROUPS",
+                                "HAVING",
+                                "IF",
+                                "IGNORE",
+                                "IMMEDIATE",
+                                "IN",
+                                "INDEX",
+                                "INDEXED",
+                                "INITIALLY",
+                                "INNER",
+                                "INSERT",
+                                "INSTEAD",
+                                "INTERSECT",
+                                "INTO",
+                                "IS",
+                                "ISNULL",
+                                "JOIN",
+                                "KEY",
+                                "LAST",
+                                "LEFT",
+                                "LIKE",
+                                "LIMIT",
+                                "MATCH",
+                                "MATERIALIZED",
+                                "NATURAL",
+                                "NO",
+                                "NOT",
+                                "NOTHING",
+                                "NOTNULL",
+                                "NULL",
+                                "NULLS",
+                                "OF",
+                                "OFFSET",
+                                "ON",
+                                "OR",
+                                "ORDER",
+                                "OTHERS",
+                                "OUTER",
+                                "OVER",
+                                "PARTITION",
+                                "PLAN",
+                                "PRAGMA",
+                                "PRECEDING",
+                                "PRIMARY",
+                                "QUERY",
+                                "RAISE",
+                                "RANGE",
+                                "RECURSIVE",
+                                "REFERENCES",
+                                "REGEXP",
+                                "REINDEX",
+                                "RELEASE",
+                                "RENAME",
+                                "REPLACE",
+                                "RESTRICT",
+                                "RETURNING",
+                                "RIGHT",
+                                "ROLLBACK",
+                                "ROW",
+                                "ROWS",
+                                "SAVEPOINT",
+                                "SELECT",
+                                "SET",
+                                "TABLE",
+                                "TEMP",
+                                "TEMPORARY",
+                                "THEN",
+                                "TIES",
+                                "TO",
+                                "TRANSACTION",
+                                "TRIGGER",
+                                "UNBOUNDED",
+                                "UNION",
+                                "UNIQUE",
+                                "UPDATE",
+                                "USING",
+                                "VACUUM",
+                                "VALUES",
+                                "VIEW",
+                                "VIRTUAL",
+                                "WHEN",
+                                "WHERE",
+                                "WINDOW",
+                                "WITH",
+                                "WITHOUT"};
     QSet<QString> set;
     for (const char* w : list) set.insert(QString::fromLatin1(w));
     return set;
@@ -97,7 +218,9 @@ QString QuoteString(const QString& value) {
   return u'\'' + escaped + u'\'';
 }
 
-bool IsTempName(const QString& name) { return name.startsWith(u'#') && !name.startsWith(QLatin1String("##")); }
+bool IsTempName(const QString& name) {
+  return name.startsWith(u'#') && !name.startsWith(QLatin1String("##"));
+}
 
 // Date parts as SQL Server spells them, to the library's canonical name.
 QString NormalizeDatePart(const QString& written) {
@@ -157,9 +280,8 @@ const QHash<QString, TFunctionRule>& FunctionRules() {
     QHash<QString, TFunctionRule> r;
     auto add = [&r](const char* name, const char* target, int minArgs, int maxArgs,
                     TFunctionStyle style = TFunctionStyle::Rename, const char* part = "") {
-      r.insert(QString::fromLatin1(name),
-               TFunctionRule{QString::fromLatin1(target), minArgs, maxArgs, style,
-                             QString::fromLatin1(part)});
+      r.insert(QString::fromLatin1(name), TFunctionRule{QString::fromLatin1(target), minArgs,
+                                                        maxArgs, style, QString::fromLatin1(part)});
     };
     add("ISNULL", "ifnull", 2, 2);
     add("COALESCE", "coalesce", 2, -1);
@@ -247,7 +369,8 @@ QString NormalizeType(const TTsqlTypeName& type, bool& known) {
   if (n == QLatin1String("date")) return QStringLiteral("date");
   if (n == QLatin1String("time")) return QStringLiteral("time");
   if (n == QLatin1String("char") || n == QLatin1String("nchar")) return withLength("char", "30");
-  if (n == QLatin1String("varchar") || n == QLatin1String("nvarchar")) return withLength("varchar", "30");
+  if (n == QLatin1String("varchar") || n == QLatin1String("nvarchar"))
+    return withLength("varchar", "30");
   if (n == QLatin1String("text") || n == QLatin1String("ntext") || n == QLatin1String("xml"))
     return QStringLiteral("varchar");
   if (n == QLatin1String("sysname")) return QStringLiteral("varchar(128)");
@@ -258,9 +381,12 @@ QString NormalizeType(const TTsqlTypeName& type, bool& known) {
   if (n == QLatin1String("bit")) return QStringLiteral("bit");
   if (n == QLatin1String("float") || n == QLatin1String("real")) return QStringLiteral("float");
   if (n == QLatin1String("decimal") || n == QLatin1String("numeric") || n == QLatin1String("dec"))
-    return QStringLiteral("decimal(%1)").arg(type.Args.size() > 1 ? type.Args[1] : QStringLiteral("0"));
-  if (n == QLatin1String("money") || n == QLatin1String("smallmoney")) return QStringLiteral("money");
-  if (n == QLatin1String("image") || n == QLatin1String("varbinary") || n == QLatin1String("binary"))
+    return QStringLiteral("decimal(%1)")
+        .arg(type.Args.size() > 1 ? type.Args[1] : QStringLiteral("0"));
+  if (n == QLatin1String("money") || n == QLatin1String("smallmoney"))
+    return QStringLiteral("money");
+  if (n == QLatin1String("image") || n == QLatin1String("varbinary") ||
+      n == QLatin1String("binary"))
     return QStringLiteral("binary");
   if (n == QLatin1String("sql_variant")) return QStringLiteral("variant");
   known = false;
@@ -268,9 +394,9 @@ QString NormalizeType(const TTsqlTypeName& type, bool& known) {
 }
 
 bool IsTextType(const TTsqlTypeName& type) {
-  static const QSet<QString> text = {QStringLiteral("char"),  QStringLiteral("nchar"),
+  static const QSet<QString> text = {QStringLiteral("char"),    QStringLiteral("nchar"),
                                      QStringLiteral("varchar"), QStringLiteral("nvarchar"),
-                                     QStringLiteral("text"),  QStringLiteral("ntext"),
+                                     QStringLiteral("text"),    QStringLiteral("ntext"),
                                      QStringLiteral("sysname")};
   return text.contains(type.Name);
 }
@@ -332,7 +458,8 @@ bool HasCollation(const TTsqlExpr& e) {
 bool IsNumericLiteral(const TTsqlExpr& e) {
   const TTsqlExpr& u = Unparen(e);
   if (u.Kind == TTsqlExprKind::Number || u.Kind == TTsqlExprKind::Null) return true;
-  return u.Kind == TTsqlExprKind::Unary && u.Text != QLatin1String("NOT") && IsNumericLiteral(*u.Args[0]);
+  return u.Kind == TTsqlExprKind::Unary && u.Text != QLatin1String("NOT") &&
+         IsNumericLiteral(*u.Args[0]);
 }
 
 bool IsLiteral(const TTsqlExpr& e) {
@@ -407,8 +534,9 @@ void TWriter::Fail(const QString& what, int offset) const {
       lineStart = i + 1;
     }
   }
-  throw ETsqlError(TsqlErrorMessage(what, line, offset - lineStart + 1,
-                                    FBatch.mid(FStatement.Begin, FStatement.End - FStatement.Begin)));
+  throw ETsqlError(
+      TsqlErrorMessage(what, line, offset - lineStart + 1,
+                       FBatch.mid(FStatement.Begin, FStatement.End - FStatement.Begin)));
 }
 
 void TWriter::Marker(const QString& name) {
@@ -463,7 +591,8 @@ std::vector<TTsqlTranslatedStatement> TWriter::Run() {
     case TTsqlStatementKind::DropTable:
       for (const QString& table : s.Tables) {
         Begin();
-        FOut += s.IfExists ? QStringLiteral("DROP TABLE IF EXISTS ") : QStringLiteral("DROP TABLE ");
+        FOut +=
+            s.IfExists ? QStringLiteral("DROP TABLE IF EXISTS ") : QStringLiteral("DROP TABLE ");
         FOut += QuoteName(table);
         out.push_back(Finish());
       }
@@ -548,8 +677,9 @@ void FindTarget(const TTsqlSource& s, const TTsqlSource* parent, const QString& 
     return;
   }
   if (s.Kind != TTsqlSourceKind::Table) return;
-  const bool hit = byAlias ? s.Alias.compare(target, Qt::CaseInsensitive) == 0
-                           : (s.Alias.isEmpty() && s.Name.compare(target, Qt::CaseInsensitive) == 0);
+  const bool hit = byAlias
+                       ? s.Alias.compare(target, Qt::CaseInsensitive) == 0
+                       : (s.Alias.isEmpty() && s.Name.compare(target, Qt::CaseInsensitive) == 0);
   if (hit) {
     match.Source = &s;
     match.Parent = parent;
@@ -595,7 +725,8 @@ void TWriter::EmitUpdate() {
       const TTsqlSource& join = *match.Parent;
       if (join.JoinKind != TTsqlJoinKind::Inner && join.JoinKind != TTsqlJoinKind::Comma &&
           join.JoinKind != TTsqlJoinKind::Cross)
-        Fail(QStringLiteral("unsupported construct UPDATE ... FROM with an outer join on the target table"),
+        Fail(QStringLiteral(
+                 "unsupported construct UPDATE ... FROM with an outer join on the target table"),
              join.Offset);
       if (&join != s.From.get())
         Fail(QStringLiteral("unsupported construct UPDATE ... FROM with the target table inside a "
@@ -636,8 +767,9 @@ void TWriter::EmitDelete() {
   const QString table = match.Source ? match.Source->Name : s.Table;
   const QString qualifier =
       match.Source && !match.Source->Alias.isEmpty() ? match.Source->Alias : table;
-  FOut += QStringLiteral("DELETE FROM ") + QuoteName(table) + QStringLiteral(" WHERE rowid IN (SELECT ") +
-          QuoteName(qualifier) + QStringLiteral(".rowid FROM ");
+  FOut += QStringLiteral("DELETE FROM ") + QuoteName(table) +
+          QStringLiteral(" WHERE rowid IN (SELECT ") + QuoteName(qualifier) +
+          QStringLiteral(".rowid FROM ");
   if (!match.Source) FOut += QuoteName(table) + QStringLiteral(", ");
   EmitSource(*s.From);
   if (s.Where) {
@@ -649,7 +781,8 @@ void TWriter::EmitDelete() {
 
 void TWriter::EmitCreateTable() {
   const TTsqlStatement& s = FStatement;
-  FOut += IsTempName(s.Table) ? QStringLiteral("CREATE TEMP TABLE ") : QStringLiteral("CREATE TABLE ");
+  FOut +=
+      IsTempName(s.Table) ? QStringLiteral("CREATE TEMP TABLE ") : QStringLiteral("CREATE TABLE ");
   FOut += QuoteName(s.Table) + QStringLiteral(" (");
   bool first = true;
   bool identitySeen = false;
@@ -669,7 +802,8 @@ void TWriter::EmitCreateTable() {
       continue;
     }
     FOut += c.Type.Name.toUpper();
-    if (!c.Type.Args.isEmpty()) FOut += u'(' + c.Type.Args.join(QStringLiteral(", ")).toUpper() + u')';
+    if (!c.Type.Args.isEmpty())
+      FOut += u'(' + c.Type.Args.join(QStringLiteral(", ")).toUpper() + u')';
     if (IsTextType(c.Type)) FOut += QStringLiteral(" COLLATE TSQL");
     if (c.PrimaryKey) FOut += QStringLiteral(" PRIMARY KEY");
     if (c.NotNull) FOut += QStringLiteral(" NOT NULL");
@@ -805,7 +939,8 @@ void TWriter::EmitMember(const TTsqlQuery& q, bool leftOperand) {
 
 void TWriter::EmitCore(const TTsqlSelectCore& core) {
   if (!core.Into.isEmpty() && &core != FIntoCore)
-    Fail(QStringLiteral("unsupported construct SELECT ... INTO inside another statement"), FStatement.Begin);
+    Fail(QStringLiteral("unsupported construct SELECT ... INTO inside another statement"),
+         FStatement.Begin);
   FOut += QStringLiteral("SELECT ");
   if (core.Distinct) FOut += QStringLiteral("DISTINCT ");
   for (size_t i = 0; i < core.Items.size(); ++i) {
@@ -972,7 +1107,8 @@ void TWriter::EmitStoredValue(const TTsqlExpr& value) {
 void TWriter::EmitComparison(const TTsqlExpr& a, const QString& op, const TTsqlExpr& b) {
   EmitComparedOperand(a, b);
   FOut += u' ' + op + u' ';
-  const bool collate = !HasCollation(a) && !HasCollation(b) && !IsNumericLiteral(a) && !IsNumericLiteral(b);
+  const bool collate =
+      !HasCollation(a) && !HasCollation(b) && !IsNumericLiteral(a) && !IsNumericLiteral(b);
   if (collate && Level(b) < kLevelCollate) {
     FOut += u'(';
     EmitComparedOperand(b, a);
@@ -1172,7 +1308,8 @@ void TWriter::EmitExpr(const TTsqlExpr& e) {
     case TTsqlExprKind::Collate: {
       EmitChild(*e.Args[0], kLevelCollate, false);
       const QString upper = e.Text.toUpper();
-      const bool binary = upper.contains(QLatin1String("_CS")) || upper.contains(QLatin1String("_BIN"));
+      const bool binary =
+          upper.contains(QLatin1String("_CS")) || upper.contains(QLatin1String("_BIN"));
       FOut += binary ? QStringLiteral(" COLLATE BINARY") : QStringLiteral(" COLLATE TSQL");
       return;
     }
@@ -1194,7 +1331,8 @@ QString TWriter::TypeSpec(const TTsqlTypeName& type, int offset) const {
 void TWriter::EmitFunction(const TTsqlExpr& e) {
   const QString upper = e.Text.toUpper();
   const auto rules = FunctionRules().constFind(upper);
-  if (rules == FunctionRules().constEnd() || (e.Qualified && !upper.startsWith(QLatin1String("JUSTTHE")))) {
+  if (rules == FunctionRules().constEnd() ||
+      (e.Qualified && !upper.startsWith(QLatin1String("JUSTTHE")))) {
     if (!IsSuiteRoutine(e))
       Fail(QStringLiteral("unsupported construct function %1").arg(e.Text), e.Offset);
     FOut += QuoteName(e.Text) + u'(';

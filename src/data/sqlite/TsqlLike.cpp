@@ -125,7 +125,9 @@ bool TTsqlLikePattern::Matches(const QString& value) const {
 
 namespace {
 
-void DeletePattern(void* p) { delete static_cast<TTsqlLikePattern*>(p); }
+void DeletePattern(void* p) {
+  delete static_cast<TTsqlLikePattern*>(p);
+}
 
 // ts_like(value, pattern [, escape])
 void Like(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -143,11 +145,13 @@ void Like(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
       sqlite3_result_error(ctx, "The escape of LIKE must be a single character.", -1);
       return;
     }
-    pattern = new TTsqlLikePattern(TsqlValue::Text(argv[1]), escape.isEmpty() ? QChar() : escape[0]);
+    pattern =
+        new TTsqlLikePattern(TsqlValue::Text(argv[1]), escape.isEmpty() ? QChar() : escape[0]);
     sqlite3_set_auxdata(ctx, 1, pattern, DeletePattern);
     pattern = static_cast<TTsqlLikePattern*>(sqlite3_get_auxdata(ctx, 1));
     if (!pattern) {  // SQLite could not keep it: use a local one
-      const TTsqlLikePattern local(TsqlValue::Text(argv[1]), escape.isEmpty() ? QChar() : escape[0]);
+      const TTsqlLikePattern local(TsqlValue::Text(argv[1]),
+                                   escape.isEmpty() ? QChar() : escape[0]);
       sqlite3_result_int(ctx, local.Matches(TsqlValue::Text(argv[0])) ? 1 : 0);
       return;
     }

@@ -13,7 +13,8 @@ namespace {
 using namespace TsqlValue;
 
 // The argument as a number; false with the result set when it is NULL or no number.
-bool NumberArg(sqlite3_context* ctx, sqlite3_value* v, bool& isInteger, int64_t& integer, double& real) {
+bool NumberArg(sqlite3_context* ctx, sqlite3_value* v, bool& isInteger, int64_t& integer,
+               double& real) {
   if (IsNull(v)) {
     sqlite3_result_null(ctx);
     return false;
@@ -64,8 +65,12 @@ void FloorOrCeiling(sqlite3_context* ctx, sqlite3_value* v, bool floor) {
   sqlite3_result_double(ctx, floor ? std::floor(x) : std::ceil(x));
 }
 
-void Floor(sqlite3_context* ctx, int, sqlite3_value** argv) { FloorOrCeiling(ctx, argv[0], true); }
-void Ceiling(sqlite3_context* ctx, int, sqlite3_value** argv) { FloorOrCeiling(ctx, argv[0], false); }
+void Floor(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  FloorOrCeiling(ctx, argv[0], true);
+}
+void Ceiling(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  FloorOrCeiling(ctx, argv[0], false);
+}
 
 void Sign(sqlite3_context* ctx, int, sqlite3_value** argv) {
   bool isInteger = false;

@@ -9,48 +9,130 @@ namespace {
 // Words that T-SQL reserves: never an implicit alias, never a bare column.
 const QSet<QString>& ReservedWords() {
   static const QSet<QString> words = {
-      QStringLiteral("ADD"),        QStringLiteral("ALL"),        QStringLiteral("ALTER"),
-      QStringLiteral("AND"),        QStringLiteral("ANY"),        QStringLiteral("AS"),
-      QStringLiteral("ASC"),        QStringLiteral("BEGIN"),      QStringLiteral("BETWEEN"),
-      QStringLiteral("BREAK"),      QStringLiteral("BY"),         QStringLiteral("CASE"),
-      QStringLiteral("CHECK"),      QStringLiteral("CLOSE"),      QStringLiteral("CLUSTERED"),
-      QStringLiteral("COALESCE"),   QStringLiteral("COLLATE"),    QStringLiteral("COLUMN"),
-      QStringLiteral("COMMIT"),     QStringLiteral("COMPUTE"),    QStringLiteral("CONSTRAINT"),
-      QStringLiteral("CONTINUE"),   QStringLiteral("CONVERT"),    QStringLiteral("CREATE"),
-      QStringLiteral("CROSS"),      QStringLiteral("CURRENT"),    QStringLiteral("CURRENT_DATE"),
-      QStringLiteral("CURRENT_TIME"), QStringLiteral("CURRENT_TIMESTAMP"),
-      QStringLiteral("CURRENT_USER"), QStringLiteral("CURSOR"),   QStringLiteral("DATABASE"),
-      QStringLiteral("DEALLOCATE"), QStringLiteral("DECLARE"),    QStringLiteral("DEFAULT"),
-      QStringLiteral("DELETE"),     QStringLiteral("DENY"),       QStringLiteral("DESC"),
-      QStringLiteral("DISTINCT"),   QStringLiteral("DROP"),       QStringLiteral("ELSE"),
-      QStringLiteral("END"),        QStringLiteral("ESCAPE"),     QStringLiteral("EXCEPT"),
-      QStringLiteral("EXEC"),       QStringLiteral("EXECUTE"),    QStringLiteral("EXISTS"),
-      QStringLiteral("EXIT"),       QStringLiteral("FETCH"),      QStringLiteral("FOR"),
-      QStringLiteral("FOREIGN"),    QStringLiteral("FROM"),       QStringLiteral("FULL"),
-      QStringLiteral("FUNCTION"),   QStringLiteral("GOTO"),       QStringLiteral("GRANT"),
-      QStringLiteral("GROUP"),      QStringLiteral("HAVING"),     QStringLiteral("HOLDLOCK"),
-      QStringLiteral("IDENTITY"),   QStringLiteral("IF"),         QStringLiteral("IN"),
-      QStringLiteral("INDEX"),      QStringLiteral("INNER"),      QStringLiteral("INSERT"),
-      QStringLiteral("INTERSECT"),  QStringLiteral("INTO"),       QStringLiteral("IS"),
-      QStringLiteral("JOIN"),       QStringLiteral("KEY"),        QStringLiteral("KILL"),
-      QStringLiteral("LEFT"),       QStringLiteral("LIKE"),       QStringLiteral("MERGE"),
-      QStringLiteral("NOCHECK"),    QStringLiteral("NONCLUSTERED"), QStringLiteral("NOT"),
-      QStringLiteral("NULL"),       QStringLiteral("NULLIF"),     QStringLiteral("OF"),
-      QStringLiteral("OFF"),        QStringLiteral("ON"),         QStringLiteral("OPEN"),
-      QStringLiteral("OPTION"),     QStringLiteral("OR"),         QStringLiteral("ORDER"),
-      QStringLiteral("OUTER"),      QStringLiteral("OVER"),       QStringLiteral("PERCENT"),
-      QStringLiteral("PIVOT"),      QStringLiteral("PRIMARY"),    QStringLiteral("PRINT"),
-      QStringLiteral("PROC"),       QStringLiteral("PROCEDURE"),  QStringLiteral("RAISERROR"),
-      QStringLiteral("REFERENCES"), QStringLiteral("RETURN"),     QStringLiteral("REVOKE"),
-      QStringLiteral("RIGHT"),      QStringLiteral("ROLLBACK"),   QStringLiteral("ROWCOUNT"),
-      QStringLiteral("SAVE"),       QStringLiteral("SELECT"),     QStringLiteral("SET"),
-      QStringLiteral("SOME"),       QStringLiteral("TABLE"),      QStringLiteral("THEN"),
-      QStringLiteral("TO"),         QStringLiteral("TOP"),        QStringLiteral("TRAN"),
-      QStringLiteral("TRANSACTION"), QStringLiteral("TRUNCATE"),  QStringLiteral("UNION"),
-      QStringLiteral("UNIQUE"),     QStringLiteral("UNPIVOT"),    QStringLiteral("UPDATE"),
-      QStringLiteral("USE"),        QStringLiteral("VALUES"),     QStringLiteral("VIEW"),
-      QStringLiteral("WAITFOR"),    QStringLiteral("WHEN"),       QStringLiteral("WHERE"),
-      QStringLiteral("WHILE"),      QStringLiteral("WITH"),
+      QStringLiteral("ADD"),
+      QStringLiteral("ALL"),
+      QStringLiteral("ALTER"),
+      QStringLiteral("AND"),
+      QStringLiteral("ANY"),
+      QStringLiteral("AS"),
+      QStringLiteral("ASC"),
+      QStringLiteral("BEGIN"),
+      QStringLiteral("BETWEEN"),
+      QStringLiteral("BREAK"),
+      QStringLiteral("BY"),
+      QStringLiteral("CASE"),
+      QStringLiteral("CHECK"),
+      QStringLiteral("CLOSE"),
+      QStringLiteral("CLUSTERED"),
+      QStringLiteral("COALESCE"),
+      QStringLiteral("COLLATE"),
+      QStringLiteral("COLUMN"),
+      QStringLiteral("COMMIT"),
+      QStringLiteral("COMPUTE"),
+      QStringLiteral("CONSTRAINT"),
+      QStringLiteral("CONTINUE"),
+      QStringLiteral("CONVERT"),
+      QStringLiteral("CREATE"),
+      QStringLiteral("CROSS"),
+      QStringLiteral("CURRENT"),
+      QStringLiteral("CURRENT_DATE"),
+      QStringLiteral("CURRENT_TIME"),
+      QStringLiteral("CURRENT_TIMESTAMP"),
+      QStringLiteral("CURRENT_USER"),
+      QStringLiteral("CURSOR"),
+      QStringLiteral("DATABASE"),
+      QStringLiteral("DEALLOCATE"),
+      QStringLiteral("DECLARE"),
+      QStringLiteral("DEFAULT"),
+      QStringLiteral("DELETE"),
+      QStringLiteral("DENY"),
+      QStringLiteral("DESC"),
+      QStringLiteral("DISTINCT"),
+      QStringLiteral("DROP"),
+      QStringLiteral("ELSE"),
+      QStringLiteral("END"),
+      QStringLiteral("ESCAPE"),
+      QStringLiteral("EXCEPT"),
+      QStringLiteral("EXEC"),
+      QStringLiteral("EXECUTE"),
+      QStringLiteral("EXISTS"),
+      QStringLiteral("EXIT"),
+      QStringLiteral("FETCH"),
+      QStringLiteral("FOR"),
+      QStringLiteral("FOREIGN"),
+      QStringLiteral("FROM"),
+      QStringLiteral("FULL"),
+      QStringLiteral("FUNCTION"),
+      QStringLiteral("GOTO"),
+      QStringLiteral("GRANT"),
+      QStringLiteral("GROUP"),
+      QStringLiteral("HAVING"),
+      QStringLiteral("HOLDLOCK"),
+      QStringLiteral("IDENTITY"),
+      QStringLiteral("IF"),
+      QStringLiteral("IN"),
+      QStringLiteral("INDEX"),
+      QStringLiteral("INNER"),
+      QStringLiteral("INSERT"),
+      QStringLiteral("INTERSECT"),
+      QStringLiteral("INTO"),
+      QStringLiteral("IS"),
+      QStringLiteral("JOIN"),
+      QStringLiteral("KEY"),
+      QStringLiteral("KILL"),
+      QStringLiteral("LEFT"),
+      QStringLiteral("LIKE"),
+      QStringLiteral("MERGE"),
+      QStringLiteral("NOCHECK"),
+      QStringLiteral("NONCLUSTERED"),
+      QStringLiteral("NOT"),
+      QStringLiteral("NULL"),
+      QStringLiteral("NULLIF"),
+      QStringLiteral("OF"),
+      QStringLiteral("OFF"),
+      QStringLiteral("ON"),
+      QStringLiteral("OPEN"),
+      QStringLiteral("OPTION"),
+      QStringLiteral("OR"),
+      QStringLiteral("ORDER"),
+      QStringLiteral("OUTER"),
+      QStringLiteral("OVER"),
+      QStringLiteral("PERCENT"),
+      QStringLiteral("PIVOT"),
+      QStringLiteral("PRIMARY"),
+      QStringLiteral("PRINT"),
+      QStringLiteral("PROC"),
+      QStringLiteral("PROCEDURE"),
+      QStringLiteral("RAISERROR"),
+      QStringLiteral("REFERENCES"),
+      QStringLiteral("RETURN"),
+      QStringLiteral("REVOKE"),
+      QStringLiteral("RIGHT"),
+      QStringLiteral("ROLLBACK"),
+      QStringLiteral("ROWCOUNT"),
+      QStringLiteral("SAVE"),
+      QStringLiteral("SELECT"),
+      QStringLiteral("SET"),
+      QStringLiteral("SOME"),
+      QStringLiteral("TABLE"),
+      QStringLiteral("THEN"),
+      QStringLiteral("TO"),
+      QStringLiteral("TOP"),
+      QStringLiteral("TRAN"),
+      QStringLiteral("TRANSACTION"),
+      QStringLiteral("TRUNCATE"),
+      QStringLiteral("UNION"),
+      QStringLiteral("UNIQUE"),
+      QStringLiteral("UNPIVOT"),
+      QStringLiteral("UPDATE"),
+      QStringLiteral("USE"),
+      QStringLiteral("VALUES"),
+      QStringLiteral("VIEW"),
+      QStringLiteral("WAITFOR"),
+      QStringLiteral("WHEN"),
+      QStringLiteral("WHERE"),
+      QStringLiteral("WHILE"),
+      QStringLiteral("WITH"),
   };
   return words;
 }
@@ -150,8 +232,8 @@ void TTsqlParser::Fail(const QString& what, const TTsqlToken& at) const {
     }
   }
   if (end < at.Offset + at.Length) end = int(FBatch.size());
-  throw ETsqlError(
-      TsqlErrorMessage(what, at.Line, at.Column, FBatch.mid(FStatementBegin, end - FStatementBegin)));
+  throw ETsqlError(TsqlErrorMessage(what, at.Line, at.Column,
+                                    FBatch.mid(FStatementBegin, end - FStatementBegin)));
 }
 
 void TTsqlParser::Unexpected(const TTsqlToken& at) const {
@@ -302,7 +384,8 @@ TTsqlStatementPtr TTsqlParser::ParseUpdate() {
   }
   ExpectKeyword(QLatin1StringView("SET"));
   do {
-    if (Peek().Kind == TTsqlTokenKind::Variable) Unsupported(QStringLiteral("SET @variable in UPDATE"), Peek());
+    if (Peek().Kind == TTsqlTokenKind::Variable)
+      Unsupported(QStringLiteral("SET @variable in UPDATE"), Peek());
     if (!IsNameToken(Peek())) Unexpected(Peek());
     TTsqlAssignment a;
     a.Column = ParseMultipartName().last();
@@ -359,7 +442,8 @@ TTsqlStatementPtr TTsqlParser::ParseCreate() {
     if (primary || Peek().Is(QLatin1StringView("UNIQUE"))) {
       Take();
       if (primary) ExpectKeyword(QLatin1StringView("KEY"));
-      if (!TakeKeyword(QLatin1StringView("CLUSTERED"))) TakeKeyword(QLatin1StringView("NONCLUSTERED"));
+      if (!TakeKeyword(QLatin1StringView("CLUSTERED")))
+        TakeKeyword(QLatin1StringView("NONCLUSTERED"));
       ExpectSymbol(QLatin1StringView("("));
       QStringList columns;
       do {
@@ -407,7 +491,8 @@ TTsqlColumnDef TTsqlParser::ParseColumnDef() {
     } else if (t.Is(QLatin1StringView("PRIMARY"))) {
       Take();
       ExpectKeyword(QLatin1StringView("KEY"));
-      if (!TakeKeyword(QLatin1StringView("CLUSTERED"))) TakeKeyword(QLatin1StringView("NONCLUSTERED"));
+      if (!TakeKeyword(QLatin1StringView("CLUSTERED")))
+        TakeKeyword(QLatin1StringView("NONCLUSTERED"));
       c.PrimaryKey = true;
     } else if (t.Is(QLatin1StringView("UNIQUE"))) {
       Take();
@@ -548,7 +633,8 @@ TTsqlStatementPtr TTsqlParser::ParseExec() {
     VariableName(v);
     Unsupported(QStringLiteral("EXEC @variable = procedure"), v);
   }
-  if (Peek().IsSymbol(QLatin1StringView("("))) Unsupported(QStringLiteral("dynamic SQL (EXEC (...))"), Peek());
+  if (Peek().IsSymbol(QLatin1StringView("(")))
+    Unsupported(QStringLiteral("dynamic SQL (EXEC (...))"), Peek());
   s->Procedure = ParseObjectName();
   if (AtEnd() || Peek().IsSymbol(QLatin1StringView(";")) || IsReserved(Peek())) return s;
   do {
@@ -702,7 +788,8 @@ std::unique_ptr<TTsqlSelectCore> TTsqlParser::ParseSelectCore() {
         Unexpected(n);
       core->Top = ParsePrefix();
     }
-    if (Peek().Is(QLatin1StringView("PERCENT"))) Unsupported(QStringLiteral("TOP ... PERCENT"), top);
+    if (Peek().Is(QLatin1StringView("PERCENT")))
+      Unsupported(QStringLiteral("TOP ... PERCENT"), top);
     if (Peek().Is(QLatin1StringView("WITH")) && Peek(1).Is(QLatin1StringView("TIES")))
       Unsupported(QStringLiteral("TOP ... WITH TIES"), top);
   }
@@ -735,14 +822,16 @@ void TTsqlParser::ParseOrderBy(std::vector<TTsqlOrderItem>& into) {
       TakeKeyword(QLatin1StringView("ASC"));
     into.push_back(std::move(item));
   } while (TakeSymbol(QLatin1StringView(",")));
-  if (Peek().Is(QLatin1StringView("OFFSET"))) Unsupported(QStringLiteral("OFFSET ... FETCH"), Peek());
+  if (Peek().Is(QLatin1StringView("OFFSET")))
+    Unsupported(QStringLiteral("OFFSET ... FETCH"), Peek());
 }
 
 TTsqlSelectItem TTsqlParser::ParseSelectItem() {
   TTsqlSelectItem item;
   const TTsqlToken& t = Peek();
   // 'alias' = expr, "alias" = expr, [alias] = expr, alias = expr
-  if ((t.Kind == TTsqlTokenKind::String || IsNameToken(t)) && Peek(1).IsSymbol(QLatin1StringView("="))) {
+  if ((t.Kind == TTsqlTokenKind::String || IsNameToken(t)) &&
+      Peek(1).IsSymbol(QLatin1StringView("="))) {
     item.Alias = Take().Text;
     Take();
     item.Expr = ParseExpr();
@@ -935,7 +1024,8 @@ QString TTsqlParser::ParseAlias(bool required) {
 QStringList TTsqlParser::ParseMultipartName() {
   QStringList parts;
   const TTsqlToken& first = Peek();
-  if (first.Kind != TTsqlTokenKind::Word && first.Kind != TTsqlTokenKind::QuotedName) Unexpected(first);
+  if (first.Kind != TTsqlTokenKind::Word && first.Kind != TTsqlTokenKind::QuotedName)
+    Unexpected(first);
   parts << Take().Text;
   while (Peek().IsSymbol(QLatin1StringView("."))) {
     Take();
@@ -959,7 +1049,8 @@ QStringList TTsqlParser::ParseMultipartName() {
 
 // Database and schema qualifiers name the same single database here.
 QString TTsqlParser::ParseObjectName() {
-  if (Peek().Kind == TTsqlTokenKind::Variable) Unsupported(QStringLiteral("table variables"), Peek());
+  if (Peek().Kind == TTsqlTokenKind::Variable)
+    Unsupported(QStringLiteral("table variables"), Peek());
   if (!IsNameToken(Peek())) Unexpected(Peek());
   const QStringList parts = ParseMultipartName();
   if (parts.last().isEmpty() || parts.last() == QLatin1String("*")) Unexpected(Peek());
@@ -1038,7 +1129,8 @@ TTsqlExprPtr TTsqlParser::ParseExpr(int minPower) {
 
     if (op == QLatin1String("COLLATE")) {
       const TTsqlToken& name = Take();
-      if (name.Kind != TTsqlTokenKind::Word && name.Kind != TTsqlTokenKind::QuotedName) Unexpected(name);
+      if (name.Kind != TTsqlTokenKind::Word && name.Kind != TTsqlTokenKind::QuotedName)
+        Unexpected(name);
       auto e = MakeExpr(TTsqlExprKind::Collate, t);
       e->Text = name.Text;
       e->Args.push_back(std::move(left));
@@ -1086,8 +1178,9 @@ TTsqlExprPtr TTsqlParser::ParseExpr(int minPower) {
       e->Args.push_back(ParseExpr(kPowerCompare));
       left = std::move(e);
     } else {
-      if (power == kPowerCompare && (Peek().Is(QLatin1StringView("ALL")) || Peek().Is(QLatin1StringView("ANY")) ||
-                                     Peek().Is(QLatin1StringView("SOME"))))
+      if (power == kPowerCompare &&
+          (Peek().Is(QLatin1StringView("ALL")) || Peek().Is(QLatin1StringView("ANY")) ||
+           Peek().Is(QLatin1StringView("SOME"))))
         Unsupported(QStringLiteral("%1 %2 (subquery)").arg(op, Peek().Text.toUpper()), Peek());
       auto e = MakeExpr(TTsqlExprKind::Binary, t);
       e->Text = op;
@@ -1148,7 +1241,8 @@ TTsqlExprPtr TTsqlParser::ParsePrefix() {
         Take();
         return MakeExpr(TTsqlExprKind::Star, t);
       }
-      if (t.IsSymbol(QLatin1StringView("{"))) Unsupported(QStringLiteral("ODBC escape in an expression"), t);
+      if (t.IsSymbol(QLatin1StringView("{")))
+        Unsupported(QStringLiteral("ODBC escape in an expression"), t);
       Unexpected(t);
     case TTsqlTokenKind::Word:
       break;
@@ -1256,7 +1350,8 @@ TTsqlExprPtr TTsqlParser::ParseFunctionArgs(TTsqlExprPtr function) {
     }
     ExpectSymbol(QLatin1StringView(")"));
   }
-  if (Peek().Is(QLatin1StringView("OVER"))) Unsupported(QStringLiteral("window functions (OVER)"), Peek());
+  if (Peek().Is(QLatin1StringView("OVER")))
+    Unsupported(QStringLiteral("window functions (OVER)"), Peek());
   if (Peek().Is(QLatin1StringView("WITHIN"))) Unsupported(QStringLiteral("WITHIN GROUP"), Peek());
   return function;
 }

@@ -12,7 +12,9 @@ namespace {
 using namespace TsqlValue;
 
 struct TStatement {
-  explicit TStatement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &Handle, nullptr); }
+  explicit TStatement(sqlite3* db, const char* sql) {
+    sqlite3_prepare_v2(db, sql, -1, &Handle, nullptr);
+  }
   ~TStatement() { sqlite3_finalize(Handle); }
   TStatement(const TStatement&) = delete;
   TStatement& operator=(const TStatement&) = delete;
@@ -54,27 +56,41 @@ void ObjectId(sqlite3_context* ctx, int, sqlite3_value** argv) {
 // Length (or precision) and scale of a declared SQLite type as SQL Server
 // reports them.
 void TypePrecision(const QString& declared, qint64& precision, qint64& scale) {
-  static const QRegularExpression shape(QStringLiteral("^\\s*([A-Za-z_]+(?: [A-Za-z_]+)*)\\s*(?:\\(\\s*(\\d+|MAX)\\s*(?:,\\s*(\\d+)\\s*)?\\))?"),
-                                        QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression shape(
+      QStringLiteral(
+          "^\\s*([A-Za-z_]+(?: [A-Za-z_]+)*)\\s*(?:\\(\\s*(\\d+|MAX)\\s*(?:,\\s*(\\d+)\\s*)?\\))?"),
+      QRegularExpression::CaseInsensitiveOption);
   const QRegularExpressionMatch m = shape.match(declared);
   const QString base = m.captured(1).toLower();
   const QString length = m.captured(2);
   scale = m.captured(3).isEmpty() ? 0 : m.captured(3).toLongLong();
   if (!length.isEmpty()) {
-    precision = length.compare(QLatin1String("max"), Qt::CaseInsensitive) == 0 ? -1 : length.toLongLong();
+    precision =
+        length.compare(QLatin1String("max"), Qt::CaseInsensitive) == 0 ? -1 : length.toLongLong();
     return;
   }
-  if (base == QLatin1String("int") || base == QLatin1String("integer")) precision = 10;
-  else if (base == QLatin1String("bigint")) precision = 19;
-  else if (base == QLatin1String("smallint")) precision = 5;
-  else if (base == QLatin1String("tinyint")) precision = 3;
-  else if (base == QLatin1String("bit")) precision = 1;
-  else if (base.contains(QLatin1String("datetime"))) precision = 23;
-  else if (base == QLatin1String("float") || base == QLatin1String("real")) precision = 53;
-  else if (base == QLatin1String("money")) precision = 19;
-  else if (base == QLatin1String("text") || base == QLatin1String("image")) precision = 2147483647;
-  else if (base == QLatin1String("char") || base == QLatin1String("varchar")) precision = 1;
-  else precision = 0;
+  if (base == QLatin1String("int") || base == QLatin1String("integer"))
+    precision = 10;
+  else if (base == QLatin1String("bigint"))
+    precision = 19;
+  else if (base == QLatin1String("smallint"))
+    precision = 5;
+  else if (base == QLatin1String("tinyint"))
+    precision = 3;
+  else if (base == QLatin1String("bit"))
+    precision = 1;
+  else if (base.contains(QLatin1String("datetime")))
+    precision = 23;
+  else if (base == QLatin1String("float") || base == QLatin1String("real"))
+    precision = 53;
+  else if (base == QLatin1String("money"))
+    precision = 19;
+  else if (base == QLatin1String("text") || base == QLatin1String("image"))
+    precision = 2147483647;
+  else if (base == QLatin1String("char") || base == QLatin1String("varchar"))
+    precision = 1;
+  else
+    precision = 0;
 }
 
 void ColumnProperty(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -100,7 +116,8 @@ void ColumnProperty(sqlite3_context* ctx, int, sqlite3_value** argv) {
   sqlite3_bind_text(s.Handle, 2, temp ? "temp" : "main", -1, SQLITE_STATIC);
   sqlite3_bind_text(s.Handle, 3, column.constData(), int(column.size()), SQLITE_TRANSIENT);
   if (sqlite3_step(s.Handle) != SQLITE_ROW) return sqlite3_result_null(ctx);
-  const QString type = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.Handle, 0)));
+  const QString type =
+      QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.Handle, 0)));
   const bool notNull = sqlite3_column_int(s.Handle, 1) != 0;
   const int pk = sqlite3_column_int(s.Handle, 2);
   const int cid = sqlite3_column_int(s.Handle, 3);

@@ -31,7 +31,7 @@ bool AnyNull(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 bool IntArg(sqlite3_context* ctx, sqlite3_value* v, int64_t& out) {
   if (IsNumber(v)) {
     out = sqlite3_value_type(v) == SQLITE_INTEGER ? sqlite3_value_int64(v)
-                                                   : int64_t(std::trunc(sqlite3_value_double(v)));
+                                                  : int64_t(std::trunc(sqlite3_value_double(v)));
     return true;
   }
   bool isInteger = false;
@@ -40,8 +40,9 @@ bool IntArg(sqlite3_context* ctx, sqlite3_value* v, int64_t& out) {
     if (!isInteger) out = int64_t(std::trunc(real));
     return true;
   }
-  Error(ctx, QStringLiteral("Conversion failed when converting the varchar value '%1' to data type int.")
-                 .arg(Text(v)));
+  Error(ctx,
+        QStringLiteral("Conversion failed when converting the varchar value '%1' to data type int.")
+            .arg(Text(v)));
   return false;
 }
 
@@ -58,7 +59,8 @@ void Len(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 void DataLength(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   if (AnyNull(ctx, argc, argv)) return;
-  if (sqlite3_value_type(argv[0]) == SQLITE_BLOB) return sqlite3_result_int(ctx, sqlite3_value_bytes(argv[0]));
+  if (sqlite3_value_type(argv[0]) == SQLITE_BLOB)
+    return sqlite3_result_int(ctx, sqlite3_value_bytes(argv[0]));
   sqlite3_result_int64(ctx, Text(argv[0]).size());
 }
 
@@ -103,8 +105,12 @@ void LeftOrRight(sqlite3_context* ctx, int argc, sqlite3_value** argv, bool left
   ResultString(ctx, left ? s.left(n) : s.right(n));
 }
 
-void Left(sqlite3_context* ctx, int argc, sqlite3_value** argv) { LeftOrRight(ctx, argc, argv, true); }
-void Right(sqlite3_context* ctx, int argc, sqlite3_value** argv) { LeftOrRight(ctx, argc, argv, false); }
+void Left(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+  LeftOrRight(ctx, argc, argv, true);
+}
+void Right(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+  LeftOrRight(ctx, argc, argv, false);
+}
 
 void Reverse(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   if (AnyNull(ctx, argc, argv)) return;
@@ -180,7 +186,8 @@ void Str(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   }
   QString text = QString::number(value, 'f', int(decimals));
   if (text.size() > length && decimals > 0)
-    text = QString::number(value, 'f', int(std::max<int64_t>(0, decimals - (text.size() - length))));
+    text =
+        QString::number(value, 'f', int(std::max<int64_t>(0, decimals - (text.size() - length))));
   if (text.size() > length) text = QString(qsizetype(std::max<int64_t>(length, 0)), u'*');
   ResultString(ctx, text.rightJustified(qsizetype(length), u' '));
 }
@@ -211,7 +218,8 @@ void NullIf(sqlite3_context* ctx, int, sqlite3_value** argv) {
       double real = 0;
       sqlite3_value* text = IsNumber(a) ? b : a;
       sqlite3_value* number = IsNumber(a) ? a : b;
-      equal = ParseNumber(Text(text), isInteger, integer, real) && real == sqlite3_value_double(number);
+      equal =
+          ParseNumber(Text(text), isInteger, integer, real) && real == sqlite3_value_double(number);
     } else {
       const auto* ta = reinterpret_cast<const char*>(sqlite3_value_text(a));
       const int na = sqlite3_value_bytes(a);

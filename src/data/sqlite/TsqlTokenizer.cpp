@@ -4,7 +4,9 @@
 
 namespace {
 
-bool IsNameStart(QChar c) { return c.isLetter() || c == u'_' || c == u'#'; }
+bool IsNameStart(QChar c) {
+  return c.isLetter() || c == u'_' || c == u'#';
+}
 bool IsNameChar(QChar c) {
   return c.isLetterOrNumber() || c == u'_' || c == u'#' || c == u'$' || c == u'@';
 }
@@ -101,7 +103,8 @@ class TScanner {
       FPos += global ? 2 : 1;
       const int nameStart = FPos;
       while (FPos < FSize && IsNameChar(FText[FPos])) ++FPos;
-      if (FPos == nameStart) Fail(QStringLiteral("variable without a name"), t.Offset, t.Line, FLineStart);
+      if (FPos == nameStart)
+        Fail(QStringLiteral("variable without a name"), t.Offset, t.Line, FLineStart);
       t.Kind = global ? TTsqlTokenKind::GlobalVariable : TTsqlTokenKind::Variable;
       t.Text = FText.mid(t.Offset, FPos - t.Offset);
     } else if (c == u':' && (n.isLetterOrNumber() || n == u'_')) {

@@ -7,7 +7,9 @@
 
 namespace TsqlValue {
 
-bool IsNull(sqlite3_value* v) { return sqlite3_value_type(v) == SQLITE_NULL; }
+bool IsNull(sqlite3_value* v) {
+  return sqlite3_value_type(v) == SQLITE_NULL;
+}
 
 bool IsNumber(sqlite3_value* v) {
   const int t = sqlite3_value_type(v);
@@ -20,7 +22,8 @@ QString Text(sqlite3_value* v) {
 }
 
 bool CanonicalDateTime(sqlite3_value* v, int64_t& ms) {
-  if (sqlite3_value_type(v) != SQLITE_TEXT || sqlite3_value_subtype(v) == kTextSubtype) return false;
+  if (sqlite3_value_type(v) != SQLITE_TEXT || sqlite3_value_subtype(v) == kTextSubtype)
+    return false;
   const int n = sqlite3_value_bytes(v);
   if (n != 19 && n != 23) return false;
   return TsqlDateTime::ParseCanonical(reinterpret_cast<const char*>(sqlite3_value_text(v)), n, ms);
@@ -77,10 +80,11 @@ bool ParseNumber(const QString& text, bool& isInteger, int64_t& integer, double&
 }
 
 void ResultDateTime(sqlite3_context* ctx, int64_t ms) {
-  const TsqlDateTime::TParts p = TsqlDateTime::ToParts(ms);
-  if (p.Year < 1 || p.Year > 9999) {
-    sqlite3_result_error(ctx, "The conversion of a value to datetime resulted in an out-of-range value.",
-                         -1);
+  static const int64_t first = TsqlDateTime::DaysFromCivil(1, 1, 1) * TsqlDateTime::kMsPerDay;
+  static const int64_t last = TsqlDateTime::DaysFromCivil(10000, 1, 1) * TsqlDateTime::kMsPerDay;
+  if (ms < first || ms >= last) {
+    sqlite3_result_error(
+        ctx, "The conversion of a value to datetime resulted in an out-of-range value.", -1);
     return;
   }
   char buffer[24];
@@ -107,8 +111,9 @@ void Register(sqlite3* db, const char* name, int args, TFunction function, bool 
   if (deterministic) flags |= SQLITE_DETERMINISTIC;
   if (sqlite3_create_function_v2(db, name, args, flags, nullptr, function, nullptr, nullptr,
                                  nullptr) != SQLITE_OK)
-    throw EDatabaseError(QStringLiteral("Cannot register the function %1: %2")
-                             .arg(QString::fromLatin1(name), QString::fromUtf8(sqlite3_errmsg(db))));
+    throw EDatabaseError(
+        QStringLiteral("Cannot register the function %1: %2")
+            .arg(QString::fromLatin1(name), QString::fromUtf8(sqlite3_errmsg(db))));
 }
 
 void Error(sqlite3_context* ctx, const QString& message) {

@@ -37,12 +37,12 @@ bool ParseNumber(const QString& text, bool& isInteger, int64_t& integer, double&
 
 void ResultDateTime(sqlite3_context* ctx, int64_t ms);
 void ResultString(sqlite3_context* ctx, const QString& text);  // marked as a string
-void ResultNumber(sqlite3_context* ctx, double value);          // integer when whole
+void ResultNumber(sqlite3_context* ctx, double value);         // integer when whole
 
 // Registers a scalar function; throws EDatabaseError.
 using TFunction = void (*)(sqlite3_context*, int, sqlite3_value**);
-void Register(sqlite3* db, const char* name, int args, TFunction function, bool deterministic = true,
-              int extraFlags = 0);
+void Register(sqlite3* db, const char* name, int args, TFunction function,
+              bool deterministic = true, int extraFlags = 0);
 
 // sqlite3_result_error with a QString.
 void Error(sqlite3_context* ctx, const QString& message);

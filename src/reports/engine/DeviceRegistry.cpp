@@ -23,7 +23,9 @@ QString TDeviceRegistry::Register(TOutputDeviceFactory factory) {
   return info.Name;
 }
 
-void TDeviceRegistry::Unregister(const QString& name) { FDevices.erase(name); }
+void TDeviceRegistry::Unregister(const QString& name) {
+  FDevices.erase(name);
+}
 
 const TDeviceInfo* TDeviceRegistry::Find(const QString& name) const {
   const auto it = FDevices.find(name);

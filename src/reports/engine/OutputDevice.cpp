@@ -37,8 +37,8 @@ EReportDeviceError FileWriteError(const QString& fileName, const QString& reason
 TAtomicFile::TAtomicFile(const QString& target) : FTarget(target) {
   if (target.isEmpty()) throw EReportDeviceError(QStringLiteral("No file name was given."));
   const QFileInfo info(target);
-  FTemp = std::make_unique<QTemporaryFile>(info.absoluteDir().filePath(
-      QStringLiteral(".%1.XXXXXX.tmp").arg(info.fileName())));
+  FTemp = std::make_unique<QTemporaryFile>(
+      info.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX.tmp").arg(info.fileName())));
   if (!FTemp->open())
     throw EReportDeviceError(QStringLiteral("The file \"%1\" could not be created: %2")
                                  .arg(QDir::toNativeSeparators(target), FTemp->errorString()));
@@ -48,14 +48,15 @@ TAtomicFile::TAtomicFile(const QString& target) : FTarget(target) {
 
 TAtomicFile::~TAtomicFile() = default;
 
-QString TAtomicFile::TempPath() const { return FTemp->fileName(); }
+QString TAtomicFile::TempPath() const {
+  return FTemp->fileName();
+}
 
 void TAtomicFile::Commit() {
   FTemp->setPermissions(DefaultFilePermissions());
   std::error_code error;
   std::filesystem::rename(FTemp->fileName().toStdString(), FTarget.toStdString(), error);
-  if (error)
-    throw FileWriteError(FTarget, QString::fromStdString(error.message()));
+  if (error) throw FileWriteError(FTarget, QString::fromStdString(error.message()));
   FTemp->setAutoRemove(false);
 }
 

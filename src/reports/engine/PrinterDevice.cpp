@@ -43,7 +43,9 @@ bool PrinterInstalled() {
   return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
-void SetPrinterInstalledCheck(std::function<bool()> check) { PrinterCheck() = std::move(check); }
+void SetPrinterInstalledCheck(std::function<bool()> check) {
+  PrinterCheck() = std::move(check);
+}
 
 bool ExecPrintDialog(QPrinter& printer, int pageCount, bool allowCurrentPage,
                      TPrintRangeChoice& choice, QWidget* parent) {
@@ -63,8 +65,12 @@ bool ExecPrintDialog(QPrinter& printer, int pageCount, bool allowCurrentPage,
       choice.ToPage = dialog.toPage();
       break;
     case QAbstractPrintDialog::CurrentPage:
-    case QAbstractPrintDialog::Selection: choice.Kind = TPrintRangeChoice::prCurrentPage; break;
-    case QAbstractPrintDialog::AllPages: choice.Kind = TPrintRangeChoice::prAllPages; break;
+    case QAbstractPrintDialog::Selection:
+      choice.Kind = TPrintRangeChoice::prCurrentPage;
+      break;
+    case QAbstractPrintDialog::AllPages:
+      choice.Kind = TPrintRangeChoice::prAllPages;
+      break;
   }
   return true;
 }

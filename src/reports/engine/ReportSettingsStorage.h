@@ -35,9 +35,7 @@ class TppCustomIniNone : public TppIniStorage {
   int ReadInteger(const QString&, const QString&, int defaultValue) override {
     return defaultValue;
   }
-  bool ReadBool(const QString&, const QString&, bool defaultValue) override {
-    return defaultValue;
-  }
+  bool ReadBool(const QString&, const QString&, bool defaultValue) override { return defaultValue; }
   void WriteString(const QString&, const QString&, const QString&) override {}
   void WriteInteger(const QString&, const QString&, int) override {}
   void WriteBool(const QString&, const QString&, bool) override {}

@@ -106,11 +106,11 @@ class TRtfParser {
     bool hasParam = false;
     int param = 0;
     if (FPos < FData.size() && (FData[FPos] == '-' || std::isdigit(static_cast<unsigned char>(FData[FPos])))) {
+      // Only the first digits count; an absurdly long number is still one word.
       const int pstart = FPos;
       ++FPos;
-      while (FPos < FData.size() && std::isdigit(static_cast<unsigned char>(FData[FPos])) && FPos - pstart < 10)
-        ++FPos;
-      param = FData.mid(pstart, FPos - pstart).toInt();
+      while (FPos < FData.size() && std::isdigit(static_cast<unsigned char>(FData[FPos]))) ++FPos;
+      param = FData.mid(pstart, std::min(FPos - pstart, 9)).toInt();
       hasParam = true;
     }
     if (FPos < FData.size() && FData[FPos] == ' ') ++FPos;  // the delimiter belongs to the word

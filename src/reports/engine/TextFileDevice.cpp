@@ -10,13 +10,15 @@ QString FitToLength(const QString& text, int length, TSaveAlign alignment) {
   if (text.size() >= length) return text.left(length);
   const qsizetype blanks = length - text.size();
   switch (alignment) {
-    case TSaveAlign::Right: return QString(blanks, QLatin1Char(' ')) + text;
+    case TSaveAlign::Right:
+      return QString(blanks, QLatin1Char(' ')) + text;
     case TSaveAlign::Center: {
       // The right side takes the odd blank.
       const qsizetype left = blanks / 2;
       return QString(left, QLatin1Char(' ')) + text + QString(blanks - left, QLatin1Char(' '));
     }
-    case TSaveAlign::Left: break;
+    case TSaveAlign::Left:
+      break;
   }
   return text + QString(blanks, QLatin1Char(' '));
 }
@@ -25,10 +27,13 @@ QString FitToLength(const QString& text, int length, TSaveAlign alignment) {
 
 QString TTextFileDevice::Separator() const {
   switch (FTextFileType) {
-    case TppFileType::ftComma: return QStringLiteral(",");
-    case TppFileType::ftTab: return QStringLiteral("\t");
+    case TppFileType::ftComma:
+      return QStringLiteral(",");
+    case TppFileType::ftTab:
+      return QStringLiteral("\t");
     case TppFileType::ftFixedLength:
-    case TppFileType::ftCustom: break;
+    case TppFileType::ftCustom:
+      break;
   }
   return {};
 }
@@ -83,11 +88,9 @@ void TTextFileDevice::WriteFile(const TReportDocument& document, const QString& 
       const QString text = LineText(line);
       if (text.isEmpty()) continue;
       const QByteArray bytes = encoder.encode((wroteLine ? lineBreak : QString()) + text);
-      if (file.write(bytes) != bytes.size())
-        throw FileWriteError(FileName(), file.errorString());
+      if (file.write(bytes) != bytes.size()) throw FileWriteError(FileName(), file.errorString());
       wroteLine = true;
     }
   }
-  if (!file.flush())
-    throw FileWriteError(FileName(), file.errorString());
+  if (!file.flush()) throw FileWriteError(FileName(), file.errorString());
 }

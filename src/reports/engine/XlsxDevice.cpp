@@ -31,7 +31,8 @@ class TWorkbook {
 
 void TXlsxFileDevice::WriteFile(const TReportDocument& document, const QString& path) {
   TWorkbook book(path);
-  if (!book.Get()) throw FileWriteError(FileName(), QStringLiteral("the workbook could not be created"));
+  if (!book.Get())
+    throw FileWriteError(FileName(), QStringLiteral("the workbook could not be created"));
   lxw_worksheet* sheet = nullptr;
   lxw_row_t row = 0;
   for (const TReportPage& page : document.Pages) {
@@ -40,7 +41,8 @@ void TXlsxFileDevice::WriteFile(const TReportDocument& document, const QString& 
       // A report longer than a worksheet goes on to the next one.
       if (!sheet || row >= LXW_ROW_MAX) {
         sheet = workbook_add_worksheet(book.Get(), nullptr);
-        if (!sheet) throw FileWriteError(FileName(), QStringLiteral("a worksheet could not be added"));
+        if (!sheet)
+          throw FileWriteError(FileName(), QStringLiteral("a worksheet could not be added"));
         row = 0;
       }
       lxw_col_t column = 0;
@@ -57,5 +59,6 @@ void TXlsxFileDevice::WriteFile(const TReportDocument& document, const QString& 
   // An empty report still gives a workbook that opens.
   if (!sheet) workbook_add_worksheet(book.Get(), nullptr);
   const lxw_error error = book.Close();
-  if (error != LXW_NO_ERROR) throw FileWriteError(FileName(), QString::fromUtf8(lxw_strerror(error)));
+  if (error != LXW_NO_ERROR)
+    throw FileWriteError(FileName(), QString::fromUtf8(lxw_strerror(error)));
 }

@@ -45,6 +45,7 @@ void TReportViewer::SetZoomSetting(TppZoomSetting setting) {
   FZoomSetting = setting;
   UpdateScrollBars();
   viewport()->update();
+  emit ZoomChanged();
 }
 
 void TReportViewer::SetZoomPercentage(int percent) {
@@ -84,8 +85,10 @@ double TReportViewer::ZoomFactor() const {
         return std::max(1.0, width - verticalScrollBar()->sizeHint().width()) / page.width();
       return factor;
     }
-    case TppZoomSetting::zs100Percent: return 1.0;
-    case TppZoomSetting::zsPercentage: return FZoomPercentage / 100.0;
+    case TppZoomSetting::zs100Percent:
+      return 1.0;
+    case TppZoomSetting::zsPercentage:
+      return FZoomPercentage / 100.0;
   }
   return 1.0;
 }
@@ -133,10 +136,18 @@ void TReportViewer::GotoPage(int pageNo) {
   emit PageChanged();
 }
 
-void TReportViewer::FirstPage() { GotoPage(1); }
-void TReportViewer::PriorPage() { GotoPage(FPageNo - 1); }
-void TReportViewer::NextPage() { GotoPage(FPageNo + 1); }
-void TReportViewer::LastPage() { GotoPage(PageCount()); }
+void TReportViewer::FirstPage() {
+  GotoPage(1);
+}
+void TReportViewer::PriorPage() {
+  GotoPage(FPageNo - 1);
+}
+void TReportViewer::NextPage() {
+  GotoPage(FPageNo + 1);
+}
+void TReportViewer::LastPage() {
+  GotoPage(PageCount());
+}
 
 void TReportViewer::SetStatusText(const QString& text) {
   if (text == FStatusText) return;
@@ -168,6 +179,9 @@ void TReportViewer::paintEvent(QPaintEvent*) {
 void TReportViewer::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   UpdateScrollBars();
+  emit ZoomChanged();
 }
 
-void TReportViewer::scrollContentsBy(int, int) { viewport()->update(); }
+void TReportViewer::scrollContentsBy(int, int) {
+  viewport()->update();
+}

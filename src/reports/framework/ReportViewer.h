@@ -57,6 +57,8 @@ class TReportViewer : public QAbstractScrollArea {
  signals:
   void PageChanged();
   void StatusChanged(const QString& text);
+  // The calculated zoom may have changed (setting or view size).
+  void ZoomChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -210,11 +211,6 @@ void TfraReportPreviewer::ConnectActions() {
           [this] { ZoomButtonClick(TppZoomSetting::zsPageWidth); });
   connect(act100Percent, &QAction::triggered, this,
           [this] { ZoomButtonClick(TppZoomSetting::zs100Percent); });
-  connect(edtZoomPercentage, &QLineEdit::returnPressed, this, [this] { ZoomEntered(); });
-  connect(edtZoomPercentage, &QLineEdit::editingFinished, this, [this] {
-    if (!FRedactionEnabled) ShowCalculatedZoom();
-  });
-  connect(edtPageNumber, &QLineEdit::returnPressed, this, [this] { PageEntered(); });
   connect(actFirstPage, &QAction::triggered, this, [this] { MovePage(&TReportViewer::FirstPage); });
   connect(actPriorPage, &QAction::triggered, this, [this] { MovePage(&TReportViewer::PriorPage); });
   connect(actNextPage, &QAction::triggered, this, [this] { MovePage(&TReportViewer::NextPage); });
@@ -227,6 +223,9 @@ void TfraReportPreviewer::ConnectActions() {
   connect(actClose, &QAction::triggered, this, [this] { window()->close(); });
   connect(FViewer, &TReportViewer::PageChanged, this, [this] { ViewerPageChanged(); });
   connect(FViewer, &TReportViewer::StatusChanged, lblStatus, &QLabel::setText);
+  connect(FViewer, &TReportViewer::ZoomChanged, this, [this] {
+    if (!FRedactionEnabled && !edtZoomPercentage->hasFocus()) ShowCalculatedZoom();
+  });
 }
 
 // --- properties ---------------------------------------------------------------
@@ -242,7 +241,9 @@ void TfraReportPreviewer::SetReport(const TReportDocument* report) {
   ShowPageNumber();
 }
 
-bool TfraReportPreviewer::RedactionModeAvailable() const { return FRedactionAvailable; }
+bool TfraReportPreviewer::RedactionModeAvailable() const {
+  return FRedactionAvailable;
+}
 
 void TfraReportPreviewer::SetRedactionModeAvailable(bool available) {
   FRedactionAvailable = available;
@@ -250,9 +251,13 @@ void TfraReportPreviewer::SetRedactionModeAvailable(bool available) {
   actRedact->setVisible(available);
 }
 
-bool TfraReportPreviewer::CloseButtonVisible() const { return actClose->isVisible(); }
+bool TfraReportPreviewer::CloseButtonVisible() const {
+  return actClose->isVisible();
+}
 
-void TfraReportPreviewer::SetCloseButtonVisible(bool visible) { actClose->setVisible(visible); }
+void TfraReportPreviewer::SetCloseButtonVisible(bool visible) {
+  actClose->setVisible(visible);
+}
 
 void TfraReportPreviewer::SetControlsEnabled(bool enabled) {
   FControlsEnabled = enabled;
@@ -293,7 +298,9 @@ void TfraReportPreviewer::FrameShow() {
   ShowCalculatedZoom();
 }
 
-void TfraReportPreviewer::FrameClose() { SetRedactionEnabled(false); }
+void TfraReportPreviewer::FrameClose() {
+  SetRedactionEnabled(false);
+}
 
 // --- zoom and pages ---------------------------------------------------------
 
@@ -322,7 +329,9 @@ void TfraReportPreviewer::ZoomEntered() {
   ShowCalculatedZoom();
 }
 
-void TfraReportPreviewer::PageEntered() { GotoPage(TypedNumber(edtPageNumber->text(), 1)); }
+void TfraReportPreviewer::PageEntered() {
+  GotoPage(TypedNumber(edtPageNumber->text(), 1));
+}
 
 void TfraReportPreviewer::GotoPage(int pageNo) {
   FViewer->GotoPage(pageNo);
@@ -352,11 +361,29 @@ void TfraReportPreviewer::RedactorPageChanged() {
 }
 
 bool TfraReportPreviewer::eventFilter(QObject* watched, QEvent* event) {
-  // A click in either edit selects its whole text, ready to be typed over.
-  if ((watched == edtZoomPercentage || watched == edtPageNumber) &&
-      event->type() == QEvent::MouseButtonRelease) {
-    static_cast<QLineEdit*>(watched)->selectAll();
-    return false;
+  if (watched != edtZoomPercentage && watched != edtPageNumber)
+    return QWidget::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      // Enter takes whatever the edit holds, pasted text included; a text
+      // that is no number falls back rather than being ignored.
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key != Qt::Key_Return && key != Qt::Key_Enter) break;
+      if (watched == edtZoomPercentage)
+        ZoomEntered();
+      else
+        PageEntered();
+      return true;
+    }
+    case QEvent::FocusOut:
+      if (watched == edtZoomPercentage && !FRedactionEnabled) ShowCalculatedZoom();
+      break;
+    case QEvent::MouseButtonRelease:
+      // A click selects the whole text, ready to be typed over.
+      static_cast<QLineEdit*>(watched)->selectAll();
+      break;
+    default:
+      break;
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -420,8 +447,12 @@ void TfraReportPreviewer::PrintReport() {
     TPrinterDevice device;
     device.SetTarget(request.Device);
     switch (request.Range.Kind) {
-      case TPrintRangeChoice::prAllPages: device.SetPageRange(0, 0); break;
-      case TPrintRangeChoice::prCurrentPage: device.SetPageRange(CurrentPage(), CurrentPage()); break;
+      case TPrintRangeChoice::prAllPages:
+        device.SetPageRange(0, 0);
+        break;
+      case TPrintRangeChoice::prCurrentPage:
+        device.SetPageRange(CurrentPage(), CurrentPage());
+        break;
       case TPrintRangeChoice::prPageRange:
         device.SetPageRange(request.Range.FromPage, request.Range.ToPage);
         break;
@@ -445,8 +476,12 @@ void TfraReportPreviewer::PrintRedacted(const TPrintRequest& request) {
   try {
     FRedactor->SetPrintDevice(request.Device);
     switch (request.Range.Kind) {
-      case TPrintRangeChoice::prAllPages: FRedactor->Print(); break;
-      case TPrintRangeChoice::prCurrentPage: FRedactor->PrintCurrentPage(); break;
+      case TPrintRangeChoice::prAllPages:
+        FRedactor->Print();
+        break;
+      case TPrintRangeChoice::prCurrentPage:
+        FRedactor->PrintCurrentPage();
+        break;
       case TPrintRangeChoice::prPageRange:
         FRedactor->PrintRange(request.Range.FromPage - 1, request.Range.ToPage - 1);
         break;

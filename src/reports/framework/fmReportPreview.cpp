@@ -82,14 +82,15 @@ TfrmReportPreview::TfrmReportPreview(const TReportDocument& document, QWidget* p
   FThumbnails->setMovement(QListView::Static);
   FThumbnails->setUniformItemSizes(true);
   FThumbnails->setSpacing(6);
-  FThumbnails->setIconSize(QSize(FThumbnailModel->ThumbnailWidth(),
-                                 FThumbnailModel->ThumbnailWidth() * 13 / 10));
+  FThumbnails->setIconSize(
+      QSize(FThumbnailModel->ThumbnailWidth(), FThumbnailModel->ThumbnailWidth() * 13 / 10));
   FThumbnails->setMinimumWidth(FThumbnailModel->ThumbnailWidth() + 40);
   splitter->addWidget(FThumbnails);
 
   FPreviewer = new TfraReportPreviewer(splitter);
   splitter->addWidget(FPreviewer);
   splitter->setStretchFactor(1, 1);
+  splitter->setSizes({FThumbnails->minimumWidth(), 1000});
   FPreviewer->SetCloseButtonVisible(true);
   FPreviewer->SetReport(&document);
 
@@ -123,7 +124,8 @@ QStringList TfrmReportPreview::SaveDeviceNames() {
   const TDeviceRegistry& registry = TDeviceRegistry::Instance();
   for (const QString& name : {TPdfFileDevice::Name(), QStringLiteral("TextFile"),
                               QStringLiteral("CSVFile"), QStringLiteral("XLSXFile")})
-    if (const TDeviceInfo* info = registry.Find(name); info && info->IsFileDevice) names << info->Name;
+    if (const TDeviceInfo* info = registry.Find(name); info && info->IsFileDevice)
+      names << info->Name;
   return names;
 }
 

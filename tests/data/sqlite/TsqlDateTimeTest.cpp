@@ -13,7 +13,9 @@ struct TParseCase {
   const char* Canonical;  // nullptr: not a date in this mode
 };
 
-std::ostream& operator<<(std::ostream& os, const TParseCase& c) { return os << c.Text; }
+std::ostream& operator<<(std::ostream& os, const TParseCase& c) {
+  return os << c.Text;
+}
 
 constexpr TParseMode kCompare = TParseMode::Comparison;
 constexpr TParseMode kConvert = TParseMode::Conversion;
@@ -88,8 +90,8 @@ TEST(TsqlDateTime, CanonicalTextRoundTripsAcrossTheRange) {
 
 TEST(TsqlDateTime, CanonicalTextSortsChronologically) {
   // The stored form compares as text in the order of the moments.
-  const QStringList moments = {"1899-12-30 14:07:00", "2015-03-05 14:07:59", "2015-03-05 14:07:59.500",
-                               "2015-03-05 14:08:00"};
+  const QStringList moments = {"1899-12-30 14:07:00", "2015-03-05 14:07:59",
+                               "2015-03-05 14:07:59.500", "2015-03-05 14:08:00"};
   for (int i = 1; i < moments.size(); ++i) EXPECT_LT(moments[i - 1], moments[i]);
 }
 

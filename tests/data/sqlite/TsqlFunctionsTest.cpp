@@ -18,7 +18,9 @@ struct TValueCase {
   const char* Expected;
 };
 
-std::ostream& operator<<(std::ostream& os, const TValueCase& c) { return os << c.Expression; }
+std::ostream& operator<<(std::ostream& os, const TValueCase& c) {
+  return os << c.Expression;
+}
 
 const TValueCase kValueCases[] = {
     // + and - with T-SQL typing
@@ -32,7 +34,8 @@ const TValueCase kValueCases[] = {
     {"1 + CAST('2015-03-05' AS datetime)", "2015-03-06 00:00:00"},
     {"CAST('2015-03-05' AS datetime) + 0.5", "2015-03-05 12:00:00"},
     {"CAST('2015-03-05' AS datetime) - 1", "2015-03-04 00:00:00"},
-    {"CAST('2015-03-05 06:00' AS datetime) - CAST('2015-03-04' AS datetime)", "1900-01-02 06:00:00"},
+    {"CAST('2015-03-05 06:00' AS datetime) - CAST('2015-03-04' AS datetime)",
+     "1900-01-02 06:00:00"},
     {"dbo.JustTheDate('2015-03-05 14:07:33') + dbo.JustTheTime('1899-12-30 09:15:00')",
      "2015-03-05 09:15:00"},
     {"CONVERT(varchar(19), CAST('2015-03-05' AS datetime), 120) + '!'", "2015-03-05 00:00:00!"},
@@ -127,7 +130,8 @@ const TValueCase kValueCases[] = {
     {"SUBSTRING('abcdef', 2, 3)", "bcd"},
     {"SUBSTRING('abcdef', 0, 3)", "ab"},
     {"SUBSTRING('abc', 5, 2)", ""},
-    {"SUBSTRING('01*A*1*101*2', 1, LEN(RTRIM('01*A*1*101*2')) - CHARINDEX('*', REVERSE(RTRIM('01*A*1*101*2'))))",
+    {"SUBSTRING('01*A*1*101*2', 1, LEN(RTRIM('01*A*1*101*2')) - CHARINDEX('*', "
+     "REVERSE(RTRIM('01*A*1*101*2'))))",
      "01*A*1*101"},
     {"REVERSE('abc')", "cba"},
     {"CHAR(65) + CHAR(13)", "A\r"},
@@ -194,7 +198,8 @@ class TsqlFunctionErrorTest : public testing::TestWithParam<const char*> {};
 
 TEST_P(TsqlFunctionErrorTest, RaisesAnError) {
   TTsqlTestDb db;
-  EXPECT_THROW(db.Run(QStringLiteral("SELECT %1").arg(QString::fromUtf8(GetParam()))), EDatabaseError);
+  EXPECT_THROW(db.Run(QStringLiteral("SELECT %1").arg(QString::fromUtf8(GetParam()))),
+               EDatabaseError);
 }
 
 INSTANTIATE_TEST_SUITE_P(Expressions, TsqlFunctionErrorTest, testing::ValuesIn(kErrorCases));
@@ -202,7 +207,9 @@ INSTANTIATE_TEST_SUITE_P(Expressions, TsqlFunctionErrorTest, testing::ValuesIn(k
 TEST(TsqlFunctions, GetDateIsTheCurrentMomentInCanonicalForm) {
   TTsqlTestDb db;
   const QString now = db.Value("SELECT GETDATE()");
-  EXPECT_TRUE(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d(\\.\\d{3})?$").match(now).hasMatch())
+  EXPECT_TRUE(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d(\\.\\d{3})?$")
+                  .match(now)
+                  .hasMatch())
       << now.toStdString();
   EXPECT_EQ(db.Value("SELECT DATEDIFF(day, GETDATE(), CURRENT_TIMESTAMP)"), "0");
 }
@@ -213,18 +220,21 @@ TEST(TsqlFunctions, ColumnPropertyReadsTheDeclaredLength) {
   EXPECT_EQ(db.Value("SELECT COLUMNPROPERTY(OBJECT_ID('USERS'), :Field, 'PRECISION') AS LENGTH",
                      {{"Field", QStringLiteral("USERNAME")}}),
             "30");
-  EXPECT_EQ(db.Value("SELECT COLUMNPROPERTY(OBJECT_ID('dbo.Users'), 'UserName', 'AllowsNull')"), "0");
+  EXPECT_EQ(db.Value("SELECT COLUMNPROPERTY(OBJECT_ID('dbo.Users'), 'UserName', 'AllowsNull')"),
+            "0");
   EXPECT_EQ(db.Value("SELECT COLUMNPROPERTY(OBJECT_ID('Users'), 'Missing', 'PRECISION')"), "NULL");
   EXPECT_EQ(db.Value("SELECT OBJECT_ID('NoSuchTable')"), "NULL");
   db.Run("CREATE TABLE #Scratch (Name VARCHAR(12))");
-  EXPECT_EQ(db.Value("SELECT COLUMNPROPERTY(OBJECT_ID('tempdb..#Scratch'), 'Name', 'PRECISION')"), "12");
+  EXPECT_EQ(db.Value("SELECT COLUMNPROPERTY(OBJECT_ID('tempdb..#Scratch'), 'Name', 'PRECISION')"),
+            "12");
 }
 
 TEST(TsqlFunctions, CollationIgnoresCaseAndTrailingBlanksOnly) {
   TTsqlTestDb db;
-  EXPECT_EQ(db.Native("SELECT 'abc' = 'ABC  ' COLLATE TSQL, 'abc' = ' abc' COLLATE TSQL, "
-                      "'Émile' = 'émile' COLLATE TSQL, 'a' < 'B' COLLATE TSQL, 'b_' < 'ba' COLLATE TSQL"),
-            TTsqlTestDb::TRows({{"1", "0", "1", "1", "1"}}));
+  EXPECT_EQ(
+      db.Native("SELECT 'abc' = 'ABC  ' COLLATE TSQL, 'abc' = ' abc' COLLATE TSQL, "
+                "'Émile' = 'émile' COLLATE TSQL, 'a' < 'B' COLLATE TSQL, 'b_' < 'ba' COLLATE TSQL"),
+      TTsqlTestDb::TRows({{"1", "0", "1", "1", "1"}}));
 }
 
 }  // namespace

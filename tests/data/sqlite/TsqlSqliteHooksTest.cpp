@@ -49,7 +49,8 @@ TEST_F(TsqlSqliteHooksTest, ReportStatementRunsAsTsql) {
   // literals of GetSQLTimeStamp and the facility trimmed in a parameter.
   std::vector<TDbParam> params = {{"FACICODE", ftString, ptInput, QStringLiteral("01")}};
   const TDbResult result = db->Execute(
-      "SELECT jl.JAILLOGNO,jl.LOGENTRY FROM JBLOG JL (READUNCOMMITTED) WHERE jl.FACICODE = :FACICODE AND "
+      "SELECT jl.JAILLOGNO,jl.LOGENTRY FROM JBLOG JL (READUNCOMMITTED) WHERE jl.FACICODE = "
+      ":FACICODE AND "
       "(SupervisorLog = 0)  AND (dbo.JustTheDate(jl.DATE) + dbo.JustTheTime(jl.TIME) BETWEEN  "
       "'2015-03-05 14:07:00'  AND  '2015-03-05 14:09:59' ) ORDER BY jl.JAILLOGNO",
       params);

@@ -40,7 +40,8 @@ void Bind(sqlite3_stmt* stmt, int index, const QVariant& v) {
     // As the connection binds date-times: the canonical text.
     const QDateTime d = v.toDateTime();
     QString text = d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (d.time().msec()) text += QStringLiteral(".%1").arg(d.time().msec(), 3, 10, QLatin1Char('0'));
+    if (d.time().msec())
+      text += QStringLiteral(".%1").arg(d.time().msec(), 3, 10, QLatin1Char('0'));
     sqlite3_bind_text(stmt, index, text.toUtf8().constData(), -1, SQLITE_TRANSIENT);
   } else {
     sqlite3_bind_text(stmt, index, v.toString().toUtf8().constData(), -1, SQLITE_TRANSIENT);
@@ -54,12 +55,15 @@ TTsqlTestDb::TTsqlTestDb() {
   RegisterTsqlLibrary(FDb);
 }
 
-TTsqlTestDb::~TTsqlTestDb() { sqlite3_close(FDb); }
+TTsqlTestDb::~TTsqlTestDb() {
+  sqlite3_close(FDb);
+}
 
 void TTsqlTestDb::Exec(const QString& sqliteSql) {
   char* error = nullptr;
   if (sqlite3_exec(FDb, sqliteSql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-    ADD_FAILURE() << "fixture SQL failed: " << (error ? error : "?") << "\n" << sqliteSql.toStdString();
+    ADD_FAILURE() << "fixture SQL failed: " << (error ? error : "?") << "\n"
+                  << sqliteSql.toStdString();
     sqlite3_free(error);
   }
 }

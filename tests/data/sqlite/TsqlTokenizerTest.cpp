@@ -21,12 +21,18 @@ TEST(TsqlTokenizer, StringsNamesAndNumbers) {
   const auto tokens = KindsAndTexts(
       "'it''s' N'ünï' [MEDVISIT NO] [a]]b] \"Quoted Name\" 12 1.5 .5 2e3 x1 #Temp ##Global");
   const std::vector<std::pair<K, QString>> expected = {
-      {K::String, "it's"},         {K::String, QString::fromUtf8("ünï")},
-      {K::QuotedName, "MEDVISIT NO"}, {K::QuotedName, "a]b"},
-      {K::QuotedName, "Quoted Name"}, {K::Number, "12"},
-      {K::Number, "1.5"},           {K::Number, ".5"},
-      {K::Number, "2e3"},           {K::Word, "x1"},
-      {K::Word, "#Temp"},           {K::Word, "##Global"},
+      {K::String, "it's"},
+      {K::String, QString::fromUtf8("ünï")},
+      {K::QuotedName, "MEDVISIT NO"},
+      {K::QuotedName, "a]b"},
+      {K::QuotedName, "Quoted Name"},
+      {K::Number, "12"},
+      {K::Number, "1.5"},
+      {K::Number, ".5"},
+      {K::Number, "2e3"},
+      {K::Word, "x1"},
+      {K::Word, "#Temp"},
+      {K::Word, "##Global"},
   };
   EXPECT_EQ(tokens, expected);
 }
@@ -72,7 +78,8 @@ TEST(TsqlTokenizer, PositionsForMessages) {
 }
 
 TEST(TsqlTokenizer, UnterminatedTextIsAnError) {
-  for (const char* text : {"SELECT 'abc", "SELECT [abc", "SELECT \"abc", "SELECT /* abc", "SELECT a ! b"}) {
+  for (const char* text :
+       {"SELECT 'abc", "SELECT [abc", "SELECT \"abc", "SELECT /* abc", "SELECT a ! b"}) {
     try {
       TTsqlTokenizer::Tokenize(QString::fromUtf8(text));
       ADD_FAILURE() << "no error for " << text;

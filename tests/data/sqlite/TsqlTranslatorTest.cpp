@@ -21,20 +21,25 @@ struct TRuleCase {
   const char* Sqlite;  // the translation of the batch's only statement
 };
 
-std::ostream& operator<<(std::ostream& os, const TRuleCase& c) { return os << c.Rule; }
+std::ostream& operator<<(std::ostream& os, const TRuleCase& c) {
+  return os << c.Rule;
+}
 
 const TRuleCase kRuleCases[] = {
-    {"HintsDropped", "SELECT a FROM T (READUNCOMMITTED) WHERE a = 1", "SELECT a FROM T WHERE a = 1"},
+    {"HintsDropped", "SELECT a FROM T (READUNCOMMITTED) WHERE a = 1",
+     "SELECT a FROM T WHERE a = 1"},
     {"HintBeforeAlias", "SELECT x.a FROM T (NOLOCK) x, U WITH (NOLOCK), V v (READUNCOMMITTED)",
      "SELECT x.a FROM T AS x, U, V AS v"},
-    {"HintAfterAliasWithoutBlank", "SELECT C.a FROM JBCASE C(READUNCOMMITTED)", "SELECT C.a FROM JBCASE AS C"},
+    {"HintAfterAliasWithoutBlank", "SELECT C.a FROM JBCASE C(READUNCOMMITTED)",
+     "SELECT C.a FROM JBCASE AS C"},
     {"DatabaseQualifiersReduced", "SELECT * FROM Cfg..CfgReports, [JAIL].[dbo].[X], Jail.dbo.Y",
      "SELECT * FROM CfgReports, X, Y"},
     {"FunctionQualifiersReduced", "SELECT cfg.dbo.JustTheTime1900(t), Jail.dbo.fnks_Something(1)",
      "SELECT JustTheTime1900(t), fnks_Something(1)"},
     {"NamesWithBlanksBracketed", "SELECT MV.[MEDVISIT NO], [LEVEL], [ORDER] FROM JBMEDVIS MV",
      "SELECT MV.[MEDVISIT NO], LEVEL, [ORDER] FROM JBMEDVIS AS MV"},
-    {"TopBecomesLimit", "SELECT TOP 5 [KEY1] FROM T ORDER BY KEY1", "SELECT KEY1 FROM T ORDER BY KEY1 LIMIT 5"},
+    {"TopBecomesLimit", "SELECT TOP 5 [KEY1] FROM T ORDER BY KEY1",
+     "SELECT KEY1 FROM T ORDER BY KEY1 LIMIT 5"},
     {"TopWithParenthesesAndParameter", "SELECT TOP (:n) a FROM T", "SELECT a FROM T LIMIT ?1"},
     {"TopInSubqueryLimitsTheSubquery", "SELECT (SELECT TOP 1 b FROM U ORDER BY b) FROM T",
      "SELECT (SELECT b FROM U ORDER BY b LIMIT 1) FROM T"},
@@ -51,9 +56,12 @@ const TRuleCase kRuleCases[] = {
      "SELECT 1 FROM T WHERE ts_like(a, 'x%') AND NOT ts_like(b, '[0-9]', '!')"},
     {"IsNullBecomesIfnull", "SELECT ISNULL(a, '') FROM T", "SELECT ifnull(a, '') FROM T"},
     {"DatePartsNormalised", "SELECT DATEDIFF(mi, a, b), DATEADD(dd, 1, a), DATEPART(dw, a) FROM T",
-     "SELECT ts_datediff('minute', a, b), ts_dateadd('day', 1, a), ts_datepart('weekday', a) FROM T"},
-    {"CastAndConvert", "SELECT CAST(a AS varchar(10)), CONVERT(varchar, b, 101), CAST(c AS DateTime) FROM T",
-     "SELECT ts_cast(a, 'varchar(10)'), ts_convert('varchar(30)', b, 101), ts_cast(c, 'datetime') FROM T"},
+     "SELECT ts_datediff('minute', a, b), ts_dateadd('day', 1, a), ts_datepart('weekday', a) FROM "
+     "T"},
+    {"CastAndConvert",
+     "SELECT CAST(a AS varchar(10)), CONVERT(varchar, b, 101), CAST(c AS DateTime) FROM T",
+     "SELECT ts_cast(a, 'varchar(10)'), ts_convert('varchar(30)', b, 101), ts_cast(c, 'datetime') "
+     "FROM T"},
     {"CollateMapsToTsql", "SELECT a COLLATE SQL_Latin1_General_CP1_CI_AS FROM T",
      "SELECT a COLLATE TSQL FROM T"},
     {"CaseSensitiveCollateMapsToBinary", "SELECT 1 FROM T WHERE a = b COLLATE Latin1_General_CS_AS",
@@ -64,29 +72,36 @@ const TRuleCase kRuleCases[] = {
      "SELECT 1 FROM T WHERE a = 'x' AND 2 = b"},
     {"ComputedOrderByGetsTsqlCollation", "SELECT a + b AS n FROM T ORDER BY n DESC, a, 1",
      "SELECT ts_add(a, b) AS n FROM T ORDER BY n COLLATE TSQL DESC, a, 1"},
-    {"SlashDateLiteralCanonicalised", "SELECT 1 FROM T WHERE d >= '3/5/2015' AND t < '12/30/1899 2:07 PM'",
+    {"SlashDateLiteralCanonicalised",
+     "SELECT 1 FROM T WHERE d >= '3/5/2015' AND t < '12/30/1899 2:07 PM'",
      "SELECT 1 FROM T WHERE d >= '2015-03-05 00:00:00' AND t < '1899-12-30 14:07:00'"},
-    {"IsoDateLiteralCanonicalised", "SELECT 1 FROM T WHERE d BETWEEN '2015-03-05' AND '2015-03-05 23:59:59'",
+    {"IsoDateLiteralCanonicalised",
+     "SELECT 1 FROM T WHERE d BETWEEN '2015-03-05' AND '2015-03-05 23:59:59'",
      "SELECT 1 FROM T WHERE d BETWEEN '2015-03-05 00:00:00' AND '2015-03-05 23:59:59'"},
     {"OtherLiteralsUntouched", "SELECT 1 FROM T WHERE a = '2015-0001' AND b = '13/45/2015'",
      "SELECT 1 FROM T WHERE a = '2015-0001' AND b = '13/45/2015'"},
-    {"ParametersMeetingColumnsGoThroughTsDate", "SELECT :p FROM T WHERE a = :p AND :q BETWEEN b AND c",
+    {"ParametersMeetingColumnsGoThroughTsDate",
+     "SELECT :p FROM T WHERE a = :p AND :q BETWEEN b AND c",
      "SELECT ?1 FROM T WHERE a = ts_date(?1) AND ts_date(?2) BETWEEN b AND c"},
     {"ParameterNamesIgnoreCase", "SELECT 1 FROM T WHERE a >= :BillingStart AND b < :BILLINGSTART",
      "SELECT 1 FROM T WHERE a >= ts_date(?1) AND b < ts_date(?1)"},
-    {"OuterApplyBecomesLeftJoin", "SELECT f.x FROM T t OUTER APPLY fnks_CheckInOutOnSameRow(t.bookno) f",
+    {"OuterApplyBecomesLeftJoin",
+     "SELECT f.x FROM T t OUTER APPLY fnks_CheckInOutOnSameRow(t.bookno) f",
      "SELECT f.x FROM T AS t LEFT JOIN fnks_CheckInOutOnSameRow(t.bookno) AS f"},
     {"JoinsOfEveryKind",
-     "SELECT 1 FROM A a INNER JOIN B b ON b.k = a.k LEFT OUTER JOIN C c ON c.k = a.k RIGHT JOIN D d ON "
+     "SELECT 1 FROM A a INNER JOIN B b ON b.k = a.k LEFT OUTER JOIN C c ON c.k = a.k RIGHT JOIN D "
+     "d ON "
      "d.k = a.k FULL OUTER JOIN E e ON e.k = a.k CROSS JOIN F",
-     "SELECT 1 FROM A AS a JOIN B AS b ON b.k = a.k LEFT JOIN C AS c ON c.k = a.k RIGHT JOIN D AS d ON "
+     "SELECT 1 FROM A AS a JOIN B AS b ON b.k = a.k LEFT JOIN C AS c ON c.k = a.k RIGHT JOIN D AS "
+     "d ON "
      "d.k = a.k FULL JOIN E AS e ON e.k = a.k CROSS JOIN F"},
     {"RowCountReadsChanges", "SELECT @@ROWCOUNT AS Successful", "SELECT changes() AS Successful"},
     {"ParenthesisedUnionFlattened", "(SELECT a FROM T UNION ALL SELECT a FROM U) ORDER BY a",
      "SELECT a FROM T UNION ALL SELECT a FROM U ORDER BY a"},
     {"UnionOperandWithTopWrapped", "SELECT a FROM T UNION (SELECT TOP 1 a FROM U ORDER BY a)",
      "SELECT a FROM T UNION SELECT * FROM (SELECT a FROM U ORDER BY a LIMIT 1)"},
-    {"RightCompoundOperandWrapped", "SELECT a FROM T UNION (SELECT a FROM U UNION ALL SELECT a FROM V)",
+    {"RightCompoundOperandWrapped",
+     "SELECT a FROM T UNION (SELECT a FROM U UNION ALL SELECT a FROM V)",
      "SELECT a FROM T UNION SELECT * FROM (SELECT a FROM U UNION ALL SELECT a FROM V)"},
     {"CompoundOrderByLosesQualifiers", "SELECT j.a FROM T j UNION SELECT h.a FROM U h ORDER BY j.a",
      "SELECT j.a FROM T AS j UNION SELECT h.a FROM U AS h ORDER BY a"},
@@ -94,15 +109,20 @@ const TRuleCase kRuleCases[] = {
      "SELECT * FROM (SELECT a FROM T UNION SELECT a FROM U) ORDER BY ts_len(a) COLLATE TSQL"},
     {"DistinctWithParenthesisedColumn", "SELECT DISTINCT(c.STATUS), c.BOOKNO FROM JBCASE c",
      "SELECT DISTINCT c.STATUS, c.BOOKNO FROM JBCASE AS c"},
-    {"TempTableWithIdentity", "CREATE TABLE #H (Id int IDENTITY(1,1), Name VARCHAR (60) NOT NULL, D DateTime)",
-     "CREATE TEMP TABLE [#H] (Id INTEGER PRIMARY KEY, Name VARCHAR(60) COLLATE TSQL NOT NULL, D DATETIME)"},
+    {"TempTableWithIdentity",
+     "CREATE TABLE #H (Id int IDENTITY(1,1), Name VARCHAR (60) NOT NULL, D DateTime)",
+     "CREATE TEMP TABLE [#H] (Id INTEGER PRIMARY KEY, Name VARCHAR(60) COLLATE TSQL NOT NULL, D "
+     "DATETIME)"},
     {"GlobalTempTableIsShared",
-     "CREATE TABLE [tempdb].[dbo].[##LOCK-JAIL.JBLOG.0123]( DatabaseName VARCHAR(30), TimeLocked DateTime)",
-     "CREATE TABLE [##LOCK-JAIL.JBLOG.0123] (DatabaseName VARCHAR(30) COLLATE TSQL, TimeLocked DATETIME)"},
+     "CREATE TABLE [tempdb].[dbo].[##LOCK-JAIL.JBLOG.0123]( DatabaseName VARCHAR(30), TimeLocked "
+     "DateTime)",
+     "CREATE TABLE [##LOCK-JAIL.JBLOG.0123] (DatabaseName VARCHAR(30) COLLATE TSQL, TimeLocked "
+     "DATETIME)"},
     {"SelectIntoTemp", "SELECT a INTO #t FROM T", "CREATE TEMP TABLE [#t] AS SELECT a FROM T"},
     {"TruncateBecomesDelete", "TRUNCATE TABLE HighestCase", "DELETE FROM HighestCase"},
     {"InsertSelect",
-     "INSERT INTO HighestCase (BOOKNO, LEVEL) SELECT c.BOOKNO, s.[LEVEL] FROM JBCASE c (READUNCOMMITTED)",
+     "INSERT INTO HighestCase (BOOKNO, LEVEL) SELECT c.BOOKNO, s.[LEVEL] FROM JBCASE c "
+     "(READUNCOMMITTED)",
      "INSERT INTO HighestCase (BOOKNO, LEVEL) SELECT c.BOOKNO, s.LEVEL FROM JBCASE AS c"},
     {"UpdateFromMovesTheJoinIntoWhere",
      "UPDATE t SET t.a = u.b FROM T t JOIN U u ON u.k = t.k WHERE u.c = 1",
@@ -127,7 +147,9 @@ TEST_P(TsqlRuleTest, Translates) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, TsqlRuleTest, testing::ValuesIn(kRuleCases),
-                         [](const testing::TestParamInfo<TRuleCase>& info) { return info.param.Rule; });
+                         [](const testing::TestParamInfo<TRuleCase>& info) {
+                           return info.param.Rule;
+                         });
 
 TEST(TsqlTranslator, BatchStatementsWithTheirActions) {
   const TTsqlBatch batch = TTsqlTranslator::TranslateUncached(
@@ -142,7 +164,8 @@ TEST(TsqlTranslator, BatchStatementsWithTheirActions) {
 
   EXPECT_EQ(s[0].Action, TTsqlAction::AssignVariable);
   EXPECT_EQ(s[0].Variable, "@end");
-  EXPECT_EQ(s[0].Sql, "SELECT ts_cast(ts_dateadd('second', -1, ts_dateadd('day', 1, ?1)), 'datetime')");
+  EXPECT_EQ(s[0].Sql,
+            "SELECT ts_cast(ts_dateadd('second', -1, ts_dateadd('day', 1, ?1)), 'datetime')");
   EXPECT_EQ(s[0].ParamNames, QStringList({"reportDate"}));
 
   EXPECT_EQ(s[1].Action, TTsqlAction::AssignVariable);
@@ -176,7 +199,8 @@ TEST(TsqlTranslator, SemicolonsAndLineBreaksSplitStatementsAlike) {
 }
 
 TEST(TsqlTranslator, DropOfSeveralTablesGivesOneStatementEach) {
-  const TTsqlBatch batch = TTsqlTranslator::TranslateUncached("DROP TABLE IF EXISTS #a, [tempdb]..#b");
+  const TTsqlBatch batch =
+      TTsqlTranslator::TranslateUncached("DROP TABLE IF EXISTS #a, [tempdb]..#b");
   ASSERT_EQ(batch.Statements.size(), 2u);
   EXPECT_EQ(batch.Statements[0].Sql, "DROP TABLE IF EXISTS [#a]");
   EXPECT_EQ(batch.Statements[1].Sql, "DROP TABLE IF EXISTS [#b]");
@@ -187,7 +211,9 @@ struct TErrorCase {
   const char* Construct;  // what the message must name
 };
 
-std::ostream& operator<<(std::ostream& os, const TErrorCase& c) { return os << c.Tsql; }
+std::ostream& operator<<(std::ostream& os, const TErrorCase& c) {
+  return os << c.Tsql;
+}
 
 const TErrorCase kErrorCases[] = {
     {"SELECT [MEDVISIT NO FROM JBMEDVIS", "unclosed bracket"},
@@ -198,7 +224,8 @@ const TErrorCase kErrorCases[] = {
     {"MERGE INTO T USING U ON 1 = 1", "statement MERGE"},
     {"SELECT TOP 10 PERCENT a FROM T", "TOP ... PERCENT"},
     {"SELECT a FROM T WHERE b = @undeclared", "must declare the variable @undeclared"},
-    {"SELECT a FROM T OUTER APPLY (SELECT TOP 1 b FROM U) x", "APPLY of anything but a table-valued function"},
+    {"SELECT a FROM T OUTER APPLY (SELECT TOP 1 b FROM U) x",
+     "APPLY of anything but a table-valued function"},
     {"SELECT DATEADD(fortnight, 1, a) FROM T", "date part 'fortnight'"},
     {"SELECT CAST(a AS geography) FROM T", "data type geography"},
     {"SELECT a FROM T WHERE b > ALL (SELECT c FROM U)", "> ALL (subquery)"},
@@ -222,7 +249,8 @@ TEST_P(TsqlErrorTest, NamesTheConstructAndQuotesTheStatement) {
     EXPECT_THAT(e.Message().toStdString(), HasSubstr(c.Construct));
     // The statement that failed is quoted (not the one before it) with its line.
     EXPECT_THAT(e.Message().toStdString(), HasSubstr("line 2"));
-    EXPECT_THAT(e.Message().toStdString(), HasSubstr(QString::fromUtf8(c.Tsql).left(8).toStdString()));
+    EXPECT_THAT(e.Message().toStdString(),
+                HasSubstr(QString::fromUtf8(c.Tsql).left(8).toStdString()));
   }
 }
 
@@ -260,7 +288,8 @@ TEST(TsqlTranslatorCache, SafeFromSeveralThreads) {
         const QString text = QStringLiteral("SELECT a + %1 FROM T WHERE b = :B").arg(i % 50);
         const auto batch = TTsqlTranslator::Translate(text);
         if (batch->Statements.size() != 1 ||
-            batch->Statements[0].Sql != QStringLiteral("SELECT ts_add(a, %1) FROM T WHERE b = ts_date(?1)").arg(i % 50))
+            batch->Statements[0].Sql !=
+                QStringLiteral("SELECT ts_add(a, %1) FROM T WHERE b = ts_date(?1)").arg(i % 50))
           ++mismatches;
       }
       Q_UNUSED(t);

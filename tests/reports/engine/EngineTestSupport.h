@@ -5,7 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <ostream>
 #include <vector>
+
+// Readable QStrings in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 // Reading generated pages in tests.
 

@@ -60,22 +60,21 @@ TEST_P(TextFileModeTest, FormatsTheLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     TextFileDevice, TextFileModeTest,
-    ::testing::Values(
-        TModeCase{"CommaQuotesBlankCommaAndQuote", TppFileType::ftComma, false, '"',
-                  R"("a b","x,y","q""z",plain)"},
-        TModeCase{"CommaQuoteAll", TppFileType::ftComma, true, '"',
-                  R"("a b","x,y","q""z","plain")"},
-        TModeCase{"CommaOtherQuoteCharacter", TppFileType::ftComma, false, '\'',
-                  R"('a b','x,y',q"z,plain)"},
-        TModeCase{"Tab", TppFileType::ftTab, false, '"', "a b\tx,y\tq\"z\tplain"},
-        TModeCase{"TabQuoteAll", TppFileType::ftTab, true, '"',
-                  "\"a b\"\t\"x,y\"\t\"q\"\"z\"\t\"plain\""},
-        TModeCase{"FixedLengthCutsAndPads", TppFileType::ftFixedLength, false, '"',
-                  "a b x,y q\"z plai"},
-        TModeCase{"FixedLengthIgnoresQuoteAll", TppFileType::ftFixedLength, true, '"',
-                  "a b x,y q\"z plai"},
-        TModeCase{"CustomJoinsWithoutSeparator", TppFileType::ftCustom, false, '"',
-                  "a bx,yq\"zplain"}),
+    ::testing::Values(TModeCase{"CommaQuotesBlankCommaAndQuote", TppFileType::ftComma, false, '"',
+                                R"("a b","x,y","q""z",plain)"},
+                      TModeCase{"CommaQuoteAll", TppFileType::ftComma, true, '"',
+                                R"("a b","x,y","q""z","plain")"},
+                      TModeCase{"CommaOtherQuoteCharacter", TppFileType::ftComma, false, '\'',
+                                R"('a b','x,y',q"z,plain)"},
+                      TModeCase{"Tab", TppFileType::ftTab, false, '"', "a b\tx,y\tq\"z\tplain"},
+                      TModeCase{"TabQuoteAll", TppFileType::ftTab, true, '"',
+                                "\"a b\"\t\"x,y\"\t\"q\"\"z\"\t\"plain\""},
+                      TModeCase{"FixedLengthCutsAndPads", TppFileType::ftFixedLength, false, '"',
+                                "a b x,y q\"z plai"},
+                      TModeCase{"FixedLengthIgnoresQuoteAll", TppFileType::ftFixedLength, true, '"',
+                                "a b x,y q\"z plai"},
+                      TModeCase{"CustomJoinsWithoutSeparator", TppFileType::ftCustom, false, '"',
+                                "a bx,yq\"zplain"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 struct TFixedCase {
@@ -87,9 +86,9 @@ struct TFixedCase {
 
 TEST_F(TextFileDeviceTest, FixedLengthPadsByAlignment) {
   const TFixedCase cases[] = {
-      {"ab", 5, TSaveAlign::Left, "ab   "},     {"ab", 5, TSaveAlign::Right, "   ab"},
-      {"ab", 5, TSaveAlign::Center, " ab  "},   {"ab", 6, TSaveAlign::Center, "  ab  "},
-      {"abcdef", 3, TSaveAlign::Right, "abc"},  {"abcdef", 3, TSaveAlign::Center, "abc"},
+      {"ab", 5, TSaveAlign::Left, "ab   "},    {"ab", 5, TSaveAlign::Right, "   ab"},
+      {"ab", 5, TSaveAlign::Center, " ab  "},  {"ab", 6, TSaveAlign::Center, "  ab  "},
+      {"abcdef", 3, TSaveAlign::Right, "abc"}, {"abcdef", 3, TSaveAlign::Center, "abc"},
       {"", 3, TSaveAlign::Center, "   "},
   };
   TTextFileDevice device;
@@ -102,10 +101,10 @@ TEST_F(TextFileDeviceTest, FixedLengthPadsByAlignment) {
 
 TEST_F(TextFileDeviceTest, SortsBySaveOrderAndBreaksLinesBetweenRows) {
   // Out of page order; report save number 10 must sort after 2.
-  const TReportDocument doc = Document({Page({
-      SavedText("R2C2", 1, 2, 2, 1, 4), SavedText("LAST", 1, 1, 1, 1, 4, TSaveAlign::Left, 10),
-      SavedText("R1C2", 1, 1, 2, 1, 4), SavedText("R2C1", 1, 2, 1, 1, 4),
-      SavedText("R1C1", 1, 1, 1, 1, 4), PrintedText("not saved", QRectF(10, 10, 50, 5))})});
+  const TReportDocument doc = Document({Page(
+      {SavedText("R2C2", 1, 2, 2, 1, 4), SavedText("LAST", 1, 1, 1, 1, 4, TSaveAlign::Left, 10),
+       SavedText("R1C2", 1, 1, 2, 1, 4), SavedText("R2C1", 1, 2, 1, 1, 4),
+       SavedText("R1C1", 1, 1, 1, 1, 4), PrintedText("not saved", QRectF(10, 10, 50, 5))})});
   TTextFileDevice device;
   EXPECT_EQ(Write(device, doc), QByteArray("R1C1R1C2\r\nR2C1R2C2\r\nLAST"));
 }
@@ -123,9 +122,9 @@ TEST_F(TextFileDeviceTest, OnlyTheLastLineOfTheFileLacksALineBreak) {
 TEST_F(TextFileDeviceTest, PagesWithoutSavableTextAndEmptyLinesWriteNothing) {
   TTextFileDevice device;
   device.SetTextFileType(TppFileType::ftComma);
-  const TReportDocument doc = Document({Page({PrintedText("header", QRectF(10, 10, 50, 5))}),
-                                        Page({SavedText("", 1, 1, 1, 1)}),
-                                        Page({SavedText("kept", 1, 2, 1, 1)})});
+  const TReportDocument doc =
+      Document({Page({PrintedText("header", QRectF(10, 10, 50, 5))}),
+                Page({SavedText("", 1, 1, 1, 1)}), Page({SavedText("kept", 1, 2, 1, 1)})});
   EXPECT_EQ(Write(device, doc), QByteArray("kept"));
   EXPECT_EQ(Write(device, Document({Page({})}), "empty.txt"), QByteArray());
 }

@@ -55,11 +55,11 @@ class XlsxDeviceTest : public ::testing::Test {
 };
 
 TEST_F(XlsxDeviceTest, OneRowPerLineAndOneCellPerField) {
-  const TReportDocument doc = Document(
-      {Page({SavedText("Name", 1, 1, 2, 2), SavedText("Book No", 1, 1, 1, 1),
-             SavedText("SMITH, JOHN", 2, 1, 2, 2), SavedText("000123", 2, 1, 1, 1)}),
-       Page({PrintedText("page footer", QRectF(10, 250, 40, 5))}),
-       Page({SavedText("DOE, JANE", 2, 2, 1, 1)})});
+  const TReportDocument doc =
+      Document({Page({SavedText("Name", 1, 1, 2, 2), SavedText("Book No", 1, 1, 1, 1),
+                      SavedText("SMITH, JOHN", 2, 1, 2, 2), SavedText("000123", 2, 1, 1, 1)}),
+                Page({PrintedText("page footer", QRectF(10, 250, 40, 5))}),
+                Page({SavedText("DOE, JANE", 2, 2, 1, 1)})});
   TXlsxFileDevice device;
   device.SetFileName(FDir.filePath("out.xlsx"));
   device.Print(doc);
@@ -82,8 +82,7 @@ TEST_F(XlsxDeviceTest, FailureLeavesNoFile) {
   cancelled.Cancel();  // a fresh run clears an earlier cancel
   cancelled.Print(Document({Page({SavedText("x", 1, 1, 1, 1)})}));
   EXPECT_TRUE(QFile::exists(cancelled.FileName()));
-  EXPECT_EQ(QDir(FDir.path()).entryList(QDir::Files | QDir::Hidden),
-            QStringList{"cancelled.xlsx"});
+  EXPECT_EQ(QDir(FDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"cancelled.xlsx"});
 }
 
 }  // namespace

@@ -1,0 +1,9 @@
+#include "app/EmbeddedDatabaseSupport.h"
+
+#include "data/sqlite/ServerLoginRoutines.h"
+#include "data/sqlite/SqliteTempdb.h"
+
+void InstallEmbeddedDatabaseSupport() {
+  InstallSqliteTempdb();
+  RegisterEmbeddedLoginRoutines();
+}

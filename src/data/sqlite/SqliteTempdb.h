@@ -1,0 +1,12 @@
+#pragma once
+
+// SQL Server's global temporary tables ("##name", also written
+// "[tempdb].[dbo].[##name]") on the embedded database, with the server's
+// behaviour that record locks rely on:
+// - a second CREATE of the same name fails while the first exists;
+// - a connection's tables are dropped when it closes;
+// - a table whose owning process has died is dropped by the next CREATE of
+//   its name, so a crashed program leaves no lock behind.
+// Installs the T-SQL layer first and wraps its translation. Called once at
+// start-up (and by tests); calling it again does nothing.
+void InstallSqliteTempdb();

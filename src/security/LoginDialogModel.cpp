@@ -1,0 +1,5 @@
+#include "security/LoginDialogModel.h"
+
+QString LoginEntryText(const QString& ATyped) {
+  return ATyped.toUpper();
+}
