@@ -52,25 +52,30 @@ QByteArray LogoJpeg() {
 
 // Rows sorted by facility then name, as the roster's SQL orders them.
 std::unique_ptr<TMemoryDataSource> MakeRows(int count) {
-  static const char* const lastNames[] = {"SMITH", "JOHNSON", "WILLIAMS", "BROWN", "JONES", "GARCIA", "MILLER",
-                                          "DAVIS", "RODRIGUEZ", "MARTINEZ", "HERNANDEZ", "LOPEZ", "WILSON"};
-  static const char* const firstNames[] = {"JAMES", "MARY", "ROBERT", "PATRICIA", "JOHN", "JENNIFER", "MICHAEL",
-                                           "LINDA", "DAVID", "ELIZABETH", "WILLIAM", "BARBARA"};
-  auto rows = std::make_unique<TMemoryDataSource>(QStringList{
-      "FACICODE", "FACILITY", "LNAME", "FNAME", "MNAME", "TITLE", "ECSOID", "BOOKNO", "CELLNO", "HOLD",
-      "RELDEMANDAGNCYDESC", "DOB", "CLASSCODE", "TRUSTY", "TRUSTYSTATUS", "WORKRELEASE", "BOOKDATE"});
+  static const char* const lastNames[] = {
+      "SMITH", "JOHNSON",   "WILLIAMS", "BROWN",     "JONES", "GARCIA", "MILLER",
+      "DAVIS", "RODRIGUEZ", "MARTINEZ", "HERNANDEZ", "LOPEZ", "WILSON"};
+  static const char* const firstNames[] = {"JAMES", "MARY",      "ROBERT",  "PATRICIA",
+                                           "JOHN",  "JENNIFER",  "MICHAEL", "LINDA",
+                                           "DAVID", "ELIZABETH", "WILLIAM", "BARBARA"};
+  auto rows = std::make_unique<TMemoryDataSource>(
+      QStringList{"FACICODE", "FACILITY", "LNAME", "FNAME", "MNAME", "TITLE", "ECSOID", "BOOKNO",
+                  "CELLNO", "HOLD", "RELDEMANDAGNCYDESC", "DOB", "CLASSCODE", "TRUSTY",
+                  "TRUSTYSTATUS", "WORKRELEASE", "BOOKDATE"});
   const int facilities = 5;
   for (int i = 0; i < count; ++i) {
     const int f = i * facilities / count;
-    rows->AddRow({QStringLiteral("F%1").arg(f), QStringLiteral("Facility %1").arg(f),
-                  QString::fromLatin1(lastNames[i % 13]), QString::fromLatin1(firstNames[(i / 13) % 12]),
-                  i % 3 ? QStringLiteral("A") : QString(), i % 17 ? QString() : QStringLiteral("JR"),
-                  QStringLiteral("M%1").arg(100000 + i), QStringLiteral("B24-%1").arg(i, 6, 10, QLatin1Char('0')),
-                  i % 11 ? QVariant(QStringLiteral("C-%1").arg(i % 40)) : QVariant(), i % 7 == 0,
-                  i % 5 ? QVariant() : QVariant(QStringLiteral("STATE DOC")),
-                  QDateTime(QDate(1970 + i % 35, 1 + i % 12, 1 + i % 28), QTime(0, 0), Qt::UTC),
-                  QStringLiteral("C%1").arg(i % 4), i % 9 == 0, QStringLiteral("T%1").arg(i % 3), i % 13 == 0,
-                  QDateTime(QDate(2024, 1 + i % 12, 1 + i % 28), QTime(0, 0), Qt::UTC)});
+    rows->AddRow(
+        {QStringLiteral("F%1").arg(f), QStringLiteral("Facility %1").arg(f),
+         QString::fromLatin1(lastNames[i % 13]), QString::fromLatin1(firstNames[(i / 13) % 12]),
+         i % 3 ? QStringLiteral("A") : QString(), i % 17 ? QString() : QStringLiteral("JR"),
+         QStringLiteral("M%1").arg(100000 + i),
+         QStringLiteral("B24-%1").arg(i, 6, 10, QLatin1Char('0')),
+         i % 11 ? QVariant(QStringLiteral("C-%1").arg(i % 40)) : QVariant(), i % 7 == 0,
+         i % 5 ? QVariant() : QVariant(QStringLiteral("STATE DOC")),
+         QDateTime(QDate(1970 + i % 35, 1 + i % 12, 1 + i % 28), QTime(0, 0), Qt::UTC),
+         QStringLiteral("C%1").arg(i % 4), i % 9 == 0, QStringLiteral("T%1").arg(i % 3),
+         i % 13 == 0, QDateTime(QDate(2024, 1 + i % 12, 1 + i % 28), QTime(0, 0), Qt::UTC)});
   }
   return rows;
 }
@@ -102,18 +107,28 @@ struct TRoster {
     spec.FacilityPipeline = &RowPipe;
     const TAgencyHeader agency = AddAgencyHeader(header, spec);
     AddColumnCaptions(header, agency.BottomMm + 0.5,
-                      {{"Name", 0, 55}, {"MNI No", 56, 16}, {"Booking No", 73, 20}, {"Cell Assigned", 94, 20},
-                       {"HOLD", 115, 9}, {"Demanding Agency", 125, 30}, {"DOB", 156, 16},
-                       {"Class\nCode", 173, 10}, {"Trusty\nStatus", 184, 12}, {"Work\nRelease", 197, 12},
+                      {{"Name", 0, 55},
+                       {"MNI No", 56, 16},
+                       {"Booking No", 73, 20},
+                       {"Cell Assigned", 94, 20},
+                       {"HOLD", 115, 9},
+                       {"Demanding Agency", 125, 30},
+                       {"DOB", 156, 16},
+                       {"Class\nCode", 173, 10},
+                       {"Trusty\nStatus", 184, 12},
+                       {"Work\nRelease", 197, 12},
                        {"Booking\nDate", 210, 16}});
 
     b.Group("FACICODE").NewPage().ResetPageNo();
 
     auto detail = b.Detail(4.4).Font(Arial(7));
-    detail.Label(QString()).Font(Arial(7, fsBold | fsItalic)).AutoSize(false).At(0, 0.4, 55, 3.4).OnGetText(
-        [this](QString& text) {
-          text = RowPipe.GetFieldAsString("LNAME") + ", " + RowPipe.GetFieldAsString("FNAME") + " " +
-                 RowPipe.GetFieldAsString("MNAME");
+    detail.Label(QString())
+        .Font(Arial(7, fsBold | fsItalic))
+        .AutoSize(false)
+        .At(0, 0.4, 55, 3.4)
+        .OnGetText([this](QString& text) {
+          text = RowPipe.GetFieldAsString("LNAME") + ", " + RowPipe.GetFieldAsString("FNAME") +
+                 " " + RowPipe.GetFieldAsString("MNAME");
         });
     detail.DBText("ECSOID").At(56, 0.4, 16, 3.4);
     detail.DBText("BOOKNO").At(73, 0.4, 20, 3.4);
@@ -179,7 +194,8 @@ void BaselinePdf(const TReportDocument& doc, const QString& file) {
 
 void SetCounters(benchmark::State& state, int pages) {
   state.counters["pages"] = pages;
-  state.counters["pages_per_s"] = benchmark::Counter(pages, benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["pages_per_s"] =
+      benchmark::Counter(pages, benchmark::Counter::kIsIterationInvariantRate);
   state.counters["peak_rss_MB"] = PeakRssMb();
 }
 

@@ -27,10 +27,10 @@ TfrmCrashReport::TfrmCrashReport(const TCrashReport& AReport, const QString& ALo
   top->addWidget(icon, 0, Qt::AlignTop);
   top->addWidget(lblMessage, 1);
 
-  lblLogFile = new QLabel(ALogFile.isEmpty()
-                              ? QStringLiteral("The crash log could not be saved.")
-                              : QStringLiteral("A crash log was saved to %1").arg(ALogFile),
-                          this);
+  lblLogFile =
+      new QLabel(ALogFile.isEmpty() ? QStringLiteral("The crash log could not be saved.")
+                                    : QStringLiteral("A crash log was saved to %1").arg(ALogFile),
+                 this);
   lblLogFile->setObjectName(QStringLiteral("lblLogFile"));
   lblLogFile->setWordWrap(true);
   lblLogFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -62,8 +62,9 @@ QString ShowCrashReport(const QString& AErrorClass, const QString& AMessage,
                         const QString& ALogFolder, QWidget* AParent) {
   TCrashReport report;
   report.When = QDateTime::currentDateTime();
-  report.Program = QStringLiteral("%1 %2").arg(QApplication::applicationName(),
-                                              QApplication::applicationVersion()).trimmed();
+  report.Program = QStringLiteral("%1 %2")
+                       .arg(QApplication::applicationName(), QApplication::applicationVersion())
+                       .trimmed();
   report.Computer = QSysInfo::machineHostName();
   report.ErrorClass = AErrorClass;
   report.ErrorMessage = AMessage;

@@ -3,9 +3,10 @@
 #include "config/ConfigFileSearch.h"
 #include "config/KsMemIniFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QCoreApplication>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSysInfo>
 
@@ -139,7 +140,9 @@ QString CrashLogText(const TCrashReport& AReport, const TErrorReportingSettings&
   text << QStringLiteral("Message: ") + AReport.ErrorMessage;
   text << QString() << QStringLiteral("[Custom]") << AReport.CustomLines;
   text << QString() << QStringLiteral("[Sending]");
-  text << QStringLiteral("Method=%1 (%2)").arg(int(ASettings.Method)).arg(MethodName(ASettings.Method));
+  text << QStringLiteral("Method=%1 (%2)")
+              .arg(int(ASettings.Method))
+              .arg(MethodName(ASettings.Method));
   if (!ASettings.EmailDestAddress.isEmpty())
     text << QStringLiteral("EmailDestAddress=") + ASettings.EmailDestAddress;
   if (!ASettings.URL.isEmpty()) text << QStringLiteral("URL=") + ASettings.URL;
@@ -150,15 +153,22 @@ QString CrashLogText(const TCrashReport& AReport, const TErrorReportingSettings&
 QString WriteCrashLog(const TCrashReport& AReport, const TErrorReportingSettings& ASettings,
                       const QString& AFolder) {
   const QByteArray text = CrashLogText(AReport, ASettings).toUtf8();
-  const QString name = QStringLiteral("crash-%1-%2.log")
+  const QString stem = QStringLiteral("crash-%1-%2")
                            .arg(AReport.When.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")))
                            .arg(QCoreApplication::applicationPid());
   QStringList folders;
   if (!AFolder.isEmpty()) folders << AFolder;
   folders << QDir::tempPath();
   for (const QString& folder : folders) {
-    const QString path = QDir(folder).filePath(name);
-    if (!QFile::exists(path) && WriteFile(path, text)) return path;
+    if (!QFileInfo(folder).isDir()) continue;
+    // An earlier log of the same moment is never overwritten.
+    for (int n = 0; n < 100; ++n) {
+      const QString path = QDir(folder).filePath(
+          stem + (n ? QStringLiteral("-%1").arg(n) : QString()) + QStringLiteral(".log"));
+      if (QFileInfo::exists(path)) continue;
+      if (WriteFile(path, text)) return path;
+      break;
+    }
   }
   return {};
 }

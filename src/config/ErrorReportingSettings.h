@@ -67,10 +67,10 @@ QStringList ErrorReportingCustomLines(const TErrorReportingCustomFields& AFields
 
 // What a crash log holds.
 struct TCrashReport {
-  QDateTime When;        // local time of the crash
-  QString Program;       // program name and version
+  QDateTime When;   // local time of the crash
+  QString Program;  // program name and version
   QString Computer;
-  QString ErrorClass;    // the exception's class, when known
+  QString ErrorClass;  // the exception's class, when known
   QString ErrorMessage;
   QStringList CustomLines;
 };

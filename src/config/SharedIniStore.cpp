@@ -52,10 +52,11 @@ QStringList UpdateSQL() {
 }
 
 QStringList InsertSQL() {
-  return {QStringLiteral("INSERT INTO SharedIni (VariableGroup, VariableId, VariableValue,UniqueKey)"),
-          QStringLiteral("VALUES "),
-          QStringLiteral(" (:VariableGroup, :VariableId, :VariableValue, "
-                         "ksadmin.dbo.fnks_GetUniqueID(NEWID()))")};
+  return {
+      QStringLiteral("INSERT INTO SharedIni (VariableGroup, VariableId, VariableValue,UniqueKey)"),
+      QStringLiteral("VALUES "),
+      QStringLiteral(" (:VariableGroup, :VariableId, :VariableValue, "
+                     "ksadmin.dbo.fnks_GetUniqueID(NEWID()))")};
 }
 
 bool ReadValue(TKsMSQuery& query, const QString& VariableGroup, const QString& VariableId,

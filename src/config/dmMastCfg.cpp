@@ -79,10 +79,9 @@ TdtmMastCfg::TdtmMastCfg(TKsCustomConfigInfo* AConfigInfo) : FKsConfigInfo(AConf
   dbEmpMast.SetProgramName(QStringLiteral("EMPMAST"));
   dbEmpMast.SetLoginPrompt(false);
 
-  for (TKsCustomDataSet* dataSet :
-       std::initializer_list<TKsCustomDataSet*>{&tblCFGAGNCY, &tblCFGLOGO, &tblCfgChoices,
-                                                &qrySharedIni, &qrySharedIniCheck,
-                                                &qrySharedIniWrite, &qryAreaCode})
+  for (TKsCustomDataSet* dataSet : std::initializer_list<TKsCustomDataSet*>{
+           &tblCFGAGNCY, &tblCFGLOGO, &tblCfgChoices, &qrySharedIni, &qrySharedIniCheck,
+           &qrySharedIniWrite, &qryAreaCode})
     dataSet->SetConnection(&dbCFG);
   tblEmpMast.SetConnection(&dbEmpMast);
 
@@ -104,8 +103,8 @@ TdtmMastCfg::TdtmMastCfg(TKsCustomConfigInfo* AConfigInfo) : FKsConfigInfo(AConf
        QStringLiteral("  VariableValue"), QStringLiteral("FROM"), QStringLiteral("  SHAREDINI"),
        QStringLiteral("WHERE"), QStringLiteral("  VariableGroup = :VariableGroup AND"),
        QStringLiteral("  VariableId = :VariableId")});
-  qryAreaCode.SQL().SetLines({QStringLiteral("SELECT TOP 1 AREACODE"),
-                              QStringLiteral("FROM AREACODE (READUNCOMMITTED)")});
+  qryAreaCode.SQL().SetLines(
+      {QStringLiteral("SELECT TOP 1 AREACODE"), QStringLiteral("FROM AREACODE (READUNCOMMITTED)")});
 
   DataModuleCreate();
 }
@@ -113,8 +112,10 @@ TdtmMastCfg::TdtmMastCfg(TKsCustomConfigInfo* AConfigInfo) : FKsConfigInfo(AConf
 TdtmMastCfg::~TdtmMastCfg() = default;
 
 void TdtmMastCfg::DataModuleCreate() {
-  FJuvenileSuspectAge = SharedIniReadInteger(QStringLiteral("JuvenileAges"), QStringLiteral("S"), 18);
-  FJuvenileVictimAge = SharedIniReadInteger(QStringLiteral("JuvenileAges"), QStringLiteral("V"), 18);
+  FJuvenileSuspectAge =
+      SharedIniReadInteger(QStringLiteral("JuvenileAges"), QStringLiteral("S"), 18);
+  FJuvenileVictimAge =
+      SharedIniReadInteger(QStringLiteral("JuvenileAges"), QStringLiteral("V"), 18);
   FJuvenileAge =
       SharedIniReadInteger(QStringLiteral("JuvenileAges"), QStringLiteral("General"), 18);
 
@@ -231,10 +232,10 @@ int TdtmMastCfg::SharedIniReadInteger(const QString& ASection, const QString& AI
       SharedIniReadString(ASection, AIdent, QString::number(ADefault)), ADefault);
 }
 
-bool TdtmMastCfg::SharedIniReadBool(const QString& ASection, const QString& AIdent,
-                                    bool ADefault) {
+bool TdtmMastCfg::SharedIniReadBool(const QString& ASection, const QString& AIdent, bool ADefault) {
   const QString text =
-      SharedIniReadString(ASection, AIdent, ADefault ? QStringLiteral("True") : QStringLiteral("False"))
+      SharedIniReadString(ASection, AIdent,
+                          ADefault ? QStringLiteral("True") : QStringLiteral("False"))
           .trimmed();
   if (text.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0) return true;
   if (text.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0) return false;

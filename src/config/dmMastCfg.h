@@ -49,8 +49,7 @@ class TdtmMastCfg : public IPrimaryAgencyInfoProvider {
   // gives the default.
   bool SharedIniReadBool(const QString& ASection, const QString& AIdent, bool ADefault);
   bool SharedIniCheckIfExist(const QString& ASection, const QString& AIdent);
-  void SharedIniWriteString(const QString& ASection, const QString& AIdent,
-                            const QString& AValue);
+  void SharedIniWriteString(const QString& ASection, const QString& AIdent, const QString& AValue);
 
   // Below these ages a suspect, a victim and a person in general are juveniles.
   int JuvenileSuspectAge() const { return FJuvenileSuspectAge; }

@@ -27,8 +27,7 @@ class TdtmSharedINI {
   QString GetStringValue(const QString& VariableGroup, const QString& VariableId,
                          const QString& DefaultValue);
   // "0"/"FALSE" false, "1"/"TRUE" true (any case), else DefaultValue.
-  bool GetBooleanValue(const QString& VariableGroup, const QString& VariableId,
-                       bool DefaultValue);
+  bool GetBooleanValue(const QString& VariableGroup, const QString& VariableId, bool DefaultValue);
   // An empty or non-numeric value gives DefaultValue.
   int GetIntegerValue(const QString& VariableGroup, const QString& VariableId, int DefaultValue);
 

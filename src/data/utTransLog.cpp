@@ -1,5 +1,6 @@
 #include "data/utTransLog.h"
 
+#include "core/Exception.h"
 #include "core/UserPrompts.h"
 #include "data/KsDataSet.h"
 #include "data/KsMSAccess.h"

@@ -6,16 +6,18 @@
 
 namespace {
 
-// The next answer of a queue; nullopt (Cancel) when the queue is empty and
-// that is allowed.
+// The next answer of a queue; a Cancel when the queue is empty and that is
+// allowed.
 template <class T>
-std::optional<T> Take(std::deque<std::optional<T>>& AQueue, bool ACancelWhenExhausted,
-                      const QString& ADialog) {
+T Take(std::deque<T>& AQueue, bool ACancelWhenExhausted, const QString& ADialog) {
   if (AQueue.empty()) {
-    if (ACancelWhenExhausted) return std::nullopt;
-    throw EScriptedPromptError(QStringLiteral("No answer was given for the %1.").arg(ADialog));
+    if (!ACancelWhenExhausted)
+      throw EScriptedPromptError(QStringLiteral("No answer was given for the %1.").arg(ADialog));
+    T cancel;
+    cancel.Cancel = true;
+    return cancel;
   }
-  std::optional<T> answer = std::move(AQueue.front());
+  T answer = AQueue.front();
   AQueue.pop_front();
   return answer;
 }
@@ -24,33 +26,33 @@ std::optional<T> Take(std::deque<std::optional<T>>& AQueue, bool ACancelWhenExha
 
 void TScriptedLoginDialogs::AddLogin(const QString& AUserName, const QString& APassword,
                                      bool AChangePasswordAfterLogin) {
-  FLogins.push_back(TLoginAnswer{AUserName, APassword, AChangePasswordAfterLogin});
+  FLogins.push_back(TLoginAnswer{false, AUserName, APassword, AChangePasswordAfterLogin});
 }
 
 void TScriptedLoginDialogs::AddLoginCancel() {
-  FLogins.push_back(std::nullopt);
+  FLogins.push_back(TLoginAnswer{true, {}, {}, false});
 }
 
 void TScriptedLoginDialogs::AddPasswordChange(const QString& ANewPassword,
                                               const QString& AConfirmPassword,
                                               const QString& AOldPassword) {
-  FPasswords.push_back(TPasswordAnswer{
-      AOldPassword, ANewPassword, AConfirmPassword.isNull() ? ANewPassword : AConfirmPassword});
+  FPasswords.push_back(TPasswordAnswer{false, AOldPassword, ANewPassword,
+                                       AConfirmPassword.isNull() ? ANewPassword : AConfirmPassword});
 }
 
 void TScriptedLoginDialogs::AddPasswordCancel() {
-  FPasswords.push_back(std::nullopt);
+  FPasswords.push_back(TPasswordAnswer{true, {}, {}, {}});
 }
 
 bool TScriptedLoginDialogs::ExecuteLoginDialog(TLoginDialogModel& AModel) {
   FShownLogins.push_back({AModel.Caption, AModel.AllowChangePassword});
   const auto answer =
       Take(FLogins, FCancelWhenExhausted, QStringLiteral("login dialog \"%1\"").arg(AModel.Caption));
-  if (!answer) return false;
-  AModel.SetUserName(answer->UserName);
-  AModel.SetPassword(answer->Password);
-  // An unticked box stays unticked when it is not offered.
-  AModel.ChangePasswordAfterLogin = AModel.AllowChangePassword && answer->ChangePasswordAfterLogin;
+  if (answer.Cancel) return false;
+  AModel.SetUserName(answer.UserName);
+  AModel.SetPassword(answer.Password);
+  // A box that is not offered cannot be ticked.
+  AModel.ChangePasswordAfterLogin = AModel.AllowChangePassword && answer.ChangePasswordAfterLogin;
   return true;
 }
 
@@ -62,10 +64,10 @@ bool TScriptedLoginDialogs::ExecuteChangePasswordDialog(TChangePasswordModel& AM
     const auto answer =
         Take(FPasswords, FCancelWhenExhausted,
              QStringLiteral("password dialog of %1").arg(AModel.UserName()));
-    if (!answer) return false;
-    AModel.SetOldPassword(answer->OldPassword);
-    AModel.SetNewPassword(answer->NewPassword);
-    AModel.SetConfirmPassword(answer->ConfirmPassword);
+    if (answer.Cancel) return false;
+    AModel.SetOldPassword(answer.OldPassword);
+    AModel.SetNewPassword(answer.NewPassword);
+    AModel.SetConfirmPassword(answer.ConfirmPassword);
     ++FShownPasswords.back().Attempts;
     if (AModel.Ok()) {
       FShownPasswords.back().Changed = true;

@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <deque>
-#include <optional>
 #include <vector>
 
 // Login and password dialogs answered from answers given beforehand (tests,
@@ -52,18 +51,19 @@ class TScriptedLoginDialogs : public ILoginDialogs {
 
  private:
   struct TLoginAnswer {
+    bool Cancel = false;
     QString UserName;
     QString Password;
     bool ChangePasswordAfterLogin = false;
   };
   struct TPasswordAnswer {
+    bool Cancel = false;
     QString OldPassword;
     QString NewPassword;
     QString ConfirmPassword;
   };
-  // nullopt in a queue stands for Cancel.
-  std::deque<std::optional<TLoginAnswer>> FLogins;
-  std::deque<std::optional<TPasswordAnswer>> FPasswords;
+  std::deque<TLoginAnswer> FLogins;
+  std::deque<TPasswordAnswer> FPasswords;
   std::vector<TShownLoginDialog> FShownLogins;
   std::vector<TShownPasswordDialog> FShownPasswords;
   bool FCancelWhenExhausted = false;

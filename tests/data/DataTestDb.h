@@ -3,6 +3,7 @@
 #include "data/KsMSAccess.h"
 #include "data/KsSQLDatabase.h"
 #include "data/driver/DbConnection.h"
+#include "data/sqlite/SqliteStatementTranslator.h"
 
 #include <QTemporaryDir>
 
@@ -15,6 +16,10 @@
 class DataTestDb : public ::testing::Test {
  protected:
   void SetUp() override {
+    // The fixture and its checks are SQLite's own SQL: they run with the
+    // plain statement step whatever translation the process has installed.
+    FInstalled = SqliteStatementTranslator();
+    SetSqliteStatementTranslator(nullptr);
     ASSERT_TRUE(FDir.isValid());
     FPath = FDir.filePath(QStringLiteral("jail.db"));
     auto create =
@@ -42,6 +47,8 @@ class DataTestDb : public ::testing::Test {
     create->Commit();
     FDb.SetConnectString(ConnectString());
   }
+
+  void TearDown() override { SetSqliteStatementTranslator(FInstalled); }
 
   QString ConnectString() const {
     return QStringLiteral("Provider=SQLite;Data Source=%1").arg(FPath);
@@ -74,5 +81,6 @@ class DataTestDb : public ::testing::Test {
 
   QTemporaryDir FDir;
   QString FPath;
+  std::shared_ptr<ISqliteStatementTranslator> FInstalled;
   TKsSQLDatabase FDb{QStringLiteral("dbJail")};
 };

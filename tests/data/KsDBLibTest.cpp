@@ -23,6 +23,7 @@ class DBLibTest : public DataTestDb {
   void TearDown() override {
     SetKsCursorHook(nullptr);
     SetKsDBLibShowHourGlass(true);
+    DataTestDb::TearDown();
   }
   // A query that counts its opens.
   std::unique_ptr<TKsMSQuery> CountingQuery(const QString& sql, int* opens) {

@@ -1,9 +1,9 @@
 #include "data/utTransLog.h"
 
-#include "SuiteTestDatabase.h"
 #include "core/ScriptedPrompts.h"
 #include "data/KsMSAccess.h"
 #include "data/KsSQLDatabase.h"
+#include "fixtures/SuiteTestDatabase.h"
 
 #include <QSet>
 
@@ -57,9 +57,9 @@ TEST(NewUniqueKey, AnyTextGivesAWellFormedKey) {
 
 TEST(TksTransEventType, OrdinalsAreTheStoredNumbers) {
   const std::pair<TksTransEventType, int> cases[] = {
-      {etAdd, 0},          {etSent, 5},     {etUcrOverride, 11}, {etPrint, 17},
-      {etPrintPreview, 18}, {etView, 19},   {etExport, 23},      {etLogIn, 24},
-      {etLogOut, 25},       {etDeleteTsdr, 31}, {etCancel, 34},  {etUnarchive, 37},
+      {etAdd, 0},           {etSent, 5},        {etUcrOverride, 11}, {etPrint, 17},
+      {etPrintPreview, 18}, {etView, 19},       {etExport, 23},      {etLogIn, 24},
+      {etLogOut, 25},       {etDeleteTsdr, 31}, {etCancel, 34},      {etUnarchive, 37},
   };
   for (const auto& [event, ordinal] : cases) EXPECT_EQ(int(event), ordinal);
 }

@@ -15,12 +15,14 @@ void SecurityTestDb::SetUp() {
   DbPath = CfgFolder + "/suite.db";
   WriteIni();
 
-  auto db = CreateSqliteDatabase(DbPath);
-  db->StartTransaction();
+  FDb = CreateSqliteDatabase(DbPath);
+  // A fixture needs no crash safety; skipping the disk flushes keeps it quick.
+  FDb->ExecuteNative("PRAGMA synchronous = OFF");
+  FDb->StartTransaction();
   for (const TSchemaScript& script : EmbeddedSchemaScripts())
     if (script.Name == QLatin1String("010_config.sql") ||
         script.Name == QLatin1String("030_security.sql"))
-      db->ExecuteNative(script.Sql);
+      FDb->ExecuteNative(script.Sql);
   for (const char* sql : {
            "CREATE TABLE IF NOT EXISTS EMPMAST (PERNO varchar(15) COLLATE TSQL PRIMARY KEY, "
            "NAME varchar(50) COLLATE TSQL, PRIMARYAGENCY varchar(4) COLLATE TSQL, "
@@ -36,9 +38,7 @@ void SecurityTestDb::SetUp() {
            "INSERT INTO CFGAGNCY (ORG_ABBREV, ORG, ORG_STATEA, [PRIMARY]) VALUES "
            "('CCSO', 'CLAY COUNTY SHERIFF', 'MO', 0), ('CCJ', 'CLAY COUNTY JAIL', 'KS', 1)",
        })
-    db->ExecuteNative(QString::fromUtf8(sql));
-  db->Commit();
-  db.reset();
+    FDb->ExecuteNative(QString::fromUtf8(sql));
 
   AddUser("DEMO", "100", "DEMO2024");
   AddUser("CLERK", "200", "CLERK2024");
@@ -52,6 +52,7 @@ void SecurityTestDb::SetUp() {
   SetLevel("200", "JAIL", "JAILADMIN", "RUN", "FA");
   SetLevel("200", "RMS", "ALL_APPS", "VIEWJUV", "XX");
   SetLevel("200", "JAIL", "JAILBOOK", "VIEW_SEALED", "RO");
+  FDb->Commit();
 
   Config = std::make_unique<TKsConfigInfo>(nullptr, Environment());
   FPromptsScope = std::make_unique<TUserPromptsScope>(Prompts);
@@ -63,6 +64,7 @@ void SecurityTestDb::TearDown() {
   SetErrorReportingSink(nullptr);
   FDialogsScope.reset();
   FPromptsScope.reset();
+  FDb.reset();
 }
 
 TConfigSearchEnvironment SecurityTestDb::Environment() const {
@@ -86,11 +88,11 @@ std::unique_ptr<TdtmAccess> SecurityTestDb::NewAccess() {
 }
 
 void SecurityTestDb::Exec(const QString& ASql, const std::vector<QVariant>& AValues) {
-  TSqliteConnection::Open(DbPath)->ExecuteNative(ASql, AValues);
+  FDb->ExecuteNative(ASql, AValues);
 }
 
 QVariant SecurityTestDb::Scalar(const QString& ASql, const std::vector<QVariant>& AValues) {
-  const TDbResult r = TSqliteConnection::Open(DbPath)->ExecuteNative(ASql, AValues);
+  const TDbResult r = FDb->ExecuteNative(ASql, AValues);
   return r.Rows.empty() ? QVariant() : r.Rows[0][0];
 }
 

@@ -37,7 +37,7 @@ class SecurityTestDb : public testing::Test {
   std::unique_ptr<TdtmAccess> NewAccess();
   TConfigSearchEnvironment Environment() const;
 
-  // Native SQLite SQL on a connection of its own (another workstation).
+  // Native SQLite SQL on the fixture's own connection (another workstation).
   void Exec(const QString& ASql, const std::vector<QVariant>& AValues = {});
   QVariant Scalar(const QString& ASql, const std::vector<QVariant>& AValues = {});
   void AddUser(const QString& AName, const QString& APerNo, const QString& APassword,
@@ -58,6 +58,7 @@ class SecurityTestDb : public testing::Test {
   TDefaultErrorReportingSink Reporting;
 
  private:
+  std::unique_ptr<TSqliteConnection> FDb;
   std::unique_ptr<TUserPromptsScope> FPromptsScope;
   std::unique_ptr<TLoginDialogsScope> FDialogsScope;
 };

@@ -132,7 +132,10 @@ enum class TTsqlStatementKind {
   Delete,
   Truncate,
   CreateTable,
+  CreateIndex,  // Table: table; IndexName; Columns with Descending; Unique
+  CreateView,   // Table: view name; Columns: optional column names; Query
   DropTable,
+  DropView,
   Declare,      // one declaration per statement
   SetVariable,  // Declarations[0]: variable, its declared type, value
   Call,         // {[:RESULT =] CALL proc(args)} or EXEC proc args
@@ -178,7 +181,11 @@ struct TTsqlStatement {
   QStringList PrimaryKey;
   std::vector<QStringList> UniqueKeys;
 
-  QStringList Tables;  // DropTable
+  QString IndexName;  // CreateIndex
+  bool Unique = false;
+  std::vector<bool> Descending;
+
+  QStringList Tables;  // DropTable, DropView
   bool IfExists = false;
 
   std::vector<TTsqlDeclaration> Declarations;  // Declare, SetVariable

@@ -588,11 +588,37 @@ std::vector<TTsqlTranslatedStatement> TWriter::Run() {
     case TTsqlStatementKind::CreateTable:
       EmitCreateTable();
       break;
+    case TTsqlStatementKind::CreateIndex:
+      FOut += s.Unique ? QStringLiteral("CREATE UNIQUE INDEX ") : QStringLiteral("CREATE INDEX ");
+      FOut += QuoteName(s.IndexName) + QStringLiteral(" ON ") + QuoteName(s.Table) +
+              QStringLiteral(" (");
+      for (int i = 0; i < s.Columns.size(); ++i) {
+        if (i) FOut += QStringLiteral(", ");
+        FOut += QuoteName(s.Columns[i]);
+        if (s.Descending[size_t(i)]) FOut += QStringLiteral(" DESC");
+      }
+      FOut += u')';
+      break;
+    case TTsqlStatementKind::CreateView:
+      FOut += QStringLiteral("CREATE VIEW ") + QuoteName(s.Table);
+      if (!s.Columns.isEmpty()) {
+        FOut += QStringLiteral(" (");
+        for (int i = 0; i < s.Columns.size(); ++i) {
+          if (i) FOut += QStringLiteral(", ");
+          FOut += QuoteName(s.Columns[i]);
+        }
+        FOut += u')';
+      }
+      FOut += QStringLiteral(" AS ");
+      EmitQueryFull(*s.Query);
+      break;
     case TTsqlStatementKind::DropTable:
+    case TTsqlStatementKind::DropView:
       for (const QString& table : s.Tables) {
         Begin();
-        FOut +=
-            s.IfExists ? QStringLiteral("DROP TABLE IF EXISTS ") : QStringLiteral("DROP TABLE ");
+        FOut += s.Kind == TTsqlStatementKind::DropView ? QStringLiteral("DROP VIEW ")
+                                                       : QStringLiteral("DROP TABLE ");
+        if (s.IfExists) FOut += QStringLiteral("IF EXISTS ");
         FOut += QuoteName(table);
         out.push_back(Finish());
       }

@@ -425,7 +425,45 @@ TTsqlStatementPtr TTsqlParser::ParseTruncate() {
 
 TTsqlStatementPtr TTsqlParser::ParseCreate() {
   ExpectKeyword(QLatin1StringView("CREATE"));
-  if (!Peek().Is(QLatin1StringView("TABLE")))
+  if (Peek().Is(QLatin1StringView("VIEW"))) {
+    Take();
+    auto s = std::make_unique<TTsqlStatement>();
+    s->Kind = TTsqlStatementKind::CreateView;
+    s->Table = ParseObjectName();
+    if (TakeSymbol(QLatin1StringView("("))) {
+      do {
+        if (!IsNameToken(Peek())) Unexpected(Peek());
+        s->Columns << Take().Text;
+      } while (TakeSymbol(QLatin1StringView(",")));
+      ExpectSymbol(QLatin1StringView(")"));
+    }
+    ExpectKeyword(QLatin1StringView("AS"));
+    s->Query = ParseQueryWithCtes();
+    return s;
+  }
+  const bool unique = TakeKeyword(QLatin1StringView("UNIQUE"));
+  if (!TakeKeyword(QLatin1StringView("CLUSTERED"))) TakeKeyword(QLatin1StringView("NONCLUSTERED"));
+  if (Peek().Is(QLatin1StringView("INDEX"))) {
+    Take();
+    auto s = std::make_unique<TTsqlStatement>();
+    s->Kind = TTsqlStatementKind::CreateIndex;
+    s->Unique = unique;
+    if (!IsNameToken(Peek())) Unexpected(Peek());
+    s->IndexName = Take().Text;
+    ExpectKeyword(QLatin1StringView("ON"));
+    s->Table = ParseObjectName();
+    ExpectSymbol(QLatin1StringView("("));
+    do {
+      if (!IsNameToken(Peek())) Unexpected(Peek());
+      s->Columns << Take().Text;
+      const bool descending = TakeKeyword(QLatin1StringView("DESC"));
+      if (!descending) TakeKeyword(QLatin1StringView("ASC"));
+      s->Descending.push_back(descending);
+    } while (TakeSymbol(QLatin1StringView(",")));
+    ExpectSymbol(QLatin1StringView(")"));
+    return s;
+  }
+  if (unique || !Peek().Is(QLatin1StringView("TABLE")))
     Unsupported(QStringLiteral("CREATE %1").arg(Peek().Text.toUpper()), Peek());
   Take();
   auto s = std::make_unique<TTsqlStatement>();
@@ -540,11 +578,12 @@ TTsqlTypeName TTsqlParser::ParseTypeName() {
 
 TTsqlStatementPtr TTsqlParser::ParseDrop() {
   ExpectKeyword(QLatin1StringView("DROP"));
-  if (!Peek().Is(QLatin1StringView("TABLE")))
+  const bool view = Peek().Is(QLatin1StringView("VIEW"));
+  if (!view && !Peek().Is(QLatin1StringView("TABLE")))
     Unsupported(QStringLiteral("DROP %1").arg(Peek().Text.toUpper()), Peek());
   Take();
   auto s = std::make_unique<TTsqlStatement>();
-  s->Kind = TTsqlStatementKind::DropTable;
+  s->Kind = view ? TTsqlStatementKind::DropView : TTsqlStatementKind::DropTable;
   if (Peek().Is(QLatin1StringView("IF")) && Peek(1).Is(QLatin1StringView("EXISTS"))) {
     FPos += 2;
     s->IfExists = true;

@@ -8,13 +8,20 @@ namespace {
 
 int Symbology(TBarcodeType type) {
   switch (type) {
-    case TBarcodeType::Code128: return BARCODE_CODE128;
-    case TBarcodeType::Code39: return BARCODE_CODE39;
-    case TBarcodeType::Interleaved2of5: return BARCODE_C25INTER;
-    case TBarcodeType::Ean13: return BARCODE_EANX;
-    case TBarcodeType::UpcA: return BARCODE_UPCA;
-    case TBarcodeType::QrCode: return BARCODE_QRCODE;
-    case TBarcodeType::Pdf417: return BARCODE_PDF417;
+    case TBarcodeType::Code128:
+      return BARCODE_CODE128;
+    case TBarcodeType::Code39:
+      return BARCODE_CODE39;
+    case TBarcodeType::Interleaved2of5:
+      return BARCODE_C25INTER;
+    case TBarcodeType::Ean13:
+      return BARCODE_EANX;
+    case TBarcodeType::UpcA:
+      return BARCODE_UPCA;
+    case TBarcodeType::QrCode:
+      return BARCODE_QRCODE;
+    case TBarcodeType::Pdf417:
+      return BARCODE_PDF417;
   }
   return BARCODE_CODE128;
 }
@@ -33,8 +40,8 @@ bool TryEncode(int symbology, const QByteArray& utf8, const QRectF& box, double 
   symbol->show_hrt = 0;  // the engine prints the readable text in its own font
   symbol->whitespace_width = 0;
   symbol->border_width = 0;
-  const int rc = ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(utf8.constData()),
-                                 utf8.size());
+  const int rc = ZBarcode_Encode(
+      symbol.get(), reinterpret_cast<const unsigned char*>(utf8.constData()), utf8.size());
   if (rc >= ZINT_ERROR) return false;
   if (ZBarcode_Buffer_Vector(symbol.get(), 0) >= ZINT_ERROR || !symbol->vector) return false;
   const zint_vector* v = symbol->vector;
@@ -55,8 +62,8 @@ bool TryEncode(int symbology, const QByteArray& utf8, const QRectF& box, double 
 
 }  // namespace
 
-TBarcodeEncoder::TResult TBarcodeEncoder::Encode(TBarcodeType type, const QString& data, const QRectF& box,
-                                                 double moduleUm) {
+TBarcodeEncoder::TResult TBarcodeEncoder::Encode(TBarcodeType type, const QString& data,
+                                                 const QRectF& box, double moduleUm) {
   TResult result;
   if (data.isEmpty() || box.width() <= 0 || box.height() <= 0) return result;
   const int symbology = Symbology(type);

@@ -19,5 +19,6 @@ class TBarcodeEncoder {
 
   // `moduleUm` is the narrowest bar's width; 0 fits the symbol to the box
   // width. The symbol is centred horizontally when narrower than the box.
-  static TResult Encode(TBarcodeType type, const QString& data, const QRectF& box, double moduleUm = 0);
+  static TResult Encode(TBarcodeType type, const QString& data, const QRectF& box,
+                        double moduleUm = 0);
 };

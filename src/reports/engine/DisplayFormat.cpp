@@ -8,13 +8,16 @@ namespace {
 
 const char* const KShortMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-const char* const KLongMonths[] = {"January", "February", "March",     "April",   "May",      "June",
-                                   "July",    "August",   "September", "October", "November", "December"};
+const char* const KLongMonths[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
 const char* const KShortDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 const char* const KLongDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                  "Thursday", "Friday", "Saturday"};
 
-QString Pad2(int v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); }
+QString Pad2(int v) {
+  return QString::number(v).rightJustified(2, QLatin1Char('0'));
+}
 
 bool StartsWithCI(const QString& s, int pos, QLatin1String what) {
   return QStringView(s).mid(pos).startsWith(what, Qt::CaseInsensitive);
@@ -95,12 +98,18 @@ void AppendDateTime(QString& out, const QString& format, const QDateTime& value,
       }
       case 'd': {
         const int n = run(QLatin1Char('d'));
-        if (n == 1) out += QString::number(date.day());
-        else if (n == 2) out += Pad2(date.day());
-        else if (n == 3) out += QLatin1String(KShortDays[date.dayOfWeek() % 7]);
-        else if (n == 4) out += QLatin1String(KLongDays[date.dayOfWeek() % 7]);
-        else if (n == 5) AppendDateTime(out, s.ShortDateFormat, value, s, depth + 1);
-        else AppendDateTime(out, s.LongDateFormat, value, s, depth + 1);
+        if (n == 1)
+          out += QString::number(date.day());
+        else if (n == 2)
+          out += Pad2(date.day());
+        else if (n == 3)
+          out += QLatin1String(KShortDays[date.dayOfWeek() % 7]);
+        else if (n == 4)
+          out += QLatin1String(KLongDays[date.dayOfWeek() % 7]);
+        else if (n == 5)
+          AppendDateTime(out, s.ShortDateFormat, value, s, depth + 1);
+        else
+          AppendDateTime(out, s.LongDateFormat, value, s, depth + 1);
         i += n;
         lastToken = QLatin1Char('d');
         break;
@@ -124,8 +133,10 @@ void AppendDateTime(QString& out, const QString& format, const QDateTime& value,
       }
       case 'y': {
         const int n = run(QLatin1Char('y'));
-        if (n <= 2) out += Pad2(date.year() % 100);
-        else out += QString::number(date.year()).rightJustified(4, QLatin1Char('0'));
+        if (n <= 2)
+          out += Pad2(date.year() % 100);
+        else
+          out += QString::number(date.year()).rightJustified(4, QLatin1Char('0'));
         i += n;
         lastToken = QLatin1Char('y');
         break;
@@ -238,8 +249,10 @@ TNumberPattern ParseSection(const QString& section) {
     literal += c;
   }
   p.HasDigits = seenDigit;
-  if (seenDigit) p.Suffix = literal;
-  else p.Prefix = literal;
+  if (seenDigit)
+    p.Suffix = literal;
+  else
+    p.Prefix = literal;
   return p;
 }
 
@@ -305,7 +318,8 @@ QString FormatDigits(double absValue, const TNumberPattern& p, const TFormatSett
   int lead = 0;
   while (lead < intPart.size() && intPart[lead] == QLatin1Char('0')) ++lead;
   intPart = intPart.mid(lead);
-  if (intPart.size() < p.MinIntDigits) intPart = intPart.rightJustified(p.MinIntDigits, QLatin1Char('0'));
+  if (intPart.size() < p.MinIntDigits)
+    intPart = intPart.rightJustified(p.MinIntDigits, QLatin1Char('0'));
   if (p.Thousands && intPart.size() > 3) {
     QString grouped;
     const int n = intPart.size();
@@ -415,7 +429,8 @@ bool ToDateTimeValue(const QVariant& value, QDateTime& result) {
       return result.isValid();
     case QMetaType::QString: {
       const QString text = value.toString().trimmed();
-      if (text.size() < 10 || text[4] != QLatin1Char('-') || text[7] != QLatin1Char('-')) return false;
+      if (text.size() < 10 || text[4] != QLatin1Char('-') || text[7] != QLatin1Char('-'))
+        return false;
       QString iso = text;
       if (iso.size() > 10 && iso[10] == QLatin1Char(' ')) iso[10] = QLatin1Char('T');
       result = QDateTime::fromString(iso, Qt::ISODateWithMs);
@@ -440,15 +455,16 @@ QString ValueToString(const QVariant& value, const TFormatSettings& settings) {
     case QMetaType::Float:
       return GeneralFloat(value.toDouble());
     case QMetaType::QDate:
-      return FormatDateTime(settings.ShortDateFormat, QDateTime(value.toDate(), QTime(0, 0), Qt::UTC),
-                            settings);
+      return FormatDateTime(settings.ShortDateFormat,
+                            QDateTime(value.toDate(), QTime(0, 0), Qt::UTC), settings);
     case QMetaType::QTime:
       return FormatDateTime(settings.LongTimeFormat,
                             QDateTime(QDate(1899, 12, 30), value.toTime(), Qt::UTC), settings);
     case QMetaType::QDateTime: {
       const QDateTime dt = value.toDateTime();
       if (!dt.isValid()) return {};
-      if (dt.date() == QDate(1899, 12, 30)) return FormatDateTime(settings.LongTimeFormat, dt, settings);
+      if (dt.date() == QDate(1899, 12, 30))
+        return FormatDateTime(settings.LongTimeFormat, dt, settings);
       if (dt.time() == QTime(0, 0)) return FormatDateTime(settings.ShortDateFormat, dt, settings);
       return FormatDateTime(settings.ShortDateFormat, dt, settings) + QLatin1Char(' ') +
              FormatDateTime(settings.LongTimeFormat, dt, settings);

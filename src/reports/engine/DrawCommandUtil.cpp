@@ -52,7 +52,8 @@ TExtent ExtentOf(const TDrawCommand& command) {
       [](const auto& c) -> TExtent {
         using T = std::decay_t<decltype(c)>;
         if constexpr (std::is_same_v<T, TLineCommand>) {
-          const int half = c.Pen.Style == TLineStyle::Double ? c.Pen.WidthUm * 3 / 2 : c.Pen.WidthUm / 2;
+          const int half =
+              c.Pen.Style == TLineStyle::Double ? c.Pen.WidthUm * 3 / 2 : c.Pen.WidthUm / 2;
           return {std::min(c.From.y(), c.To.y()) - half, std::max(c.From.y(), c.To.y()) + half};
         } else {
           return {c.Box.top(), c.Box.top() + c.Box.height()};
@@ -85,8 +86,12 @@ void TranslateCommands(std::vector<TDrawCommand>& commands, int dx, int dy) {
   for (TDrawCommand& c : commands) std::visit(t, c);
 }
 
-int CommandTop(const TDrawCommand& command) { return ExtentOf(command).Top; }
-int CommandBottom(const TDrawCommand& command) { return ExtentOf(command).Bottom; }
+int CommandTop(const TDrawCommand& command) {
+  return ExtentOf(command).Top;
+}
+int CommandBottom(const TDrawCommand& command) {
+  return ExtentOf(command).Bottom;
+}
 
 void SplitCommands(std::vector<TDrawCommand>& commands, int y, std::vector<TDrawCommand>& below) {
   std::vector<TDrawCommand> above;
@@ -133,7 +138,8 @@ void SplitCommands(std::vector<TDrawCommand>& commands, int y, std::vector<TDraw
     auto& rich = std::get<TRichTextCommand>(command);
     TRichTextCommand rest = rich;
     rest.Runs.clear();
-    if (!SplitLines(rich.Runs, y, rest.Runs, [](const TTextRun& r) -> const QPointF& { return r.Origin; })) {
+    if (!SplitLines(rich.Runs, y, rest.Runs,
+                    [](const TTextRun& r) -> const QPointF& { return r.Origin; })) {
       above.push_back(std::move(command));
       continue;
     }

@@ -9,7 +9,9 @@ QFont MakeFont(const QString& family, double points, int styles) {
   return font;
 }
 
-QFont Arial(double points, int styles) { return MakeFont(QStringLiteral("Arial"), points, styles); }
+QFont Arial(double points, int styles) {
+  return MakeFont(QStringLiteral("Arial"), points, styles);
+}
 
 QFont TimesNewRoman(double points, int styles) {
   return MakeFont(QStringLiteral("Times New Roman"), points, styles);
@@ -17,7 +19,8 @@ QFont TimesNewRoman(double points, int styles) {
 
 // --- Band ------------------------------------------------------------------
 
-TBandBuilder::TBandBuilder(TReportBand* band, TReportPipeline* pipeline) : FBand(band), FPipeline(pipeline) {}
+TBandBuilder::TBandBuilder(TReportBand* band, TReportPipeline* pipeline)
+    : FBand(band), FPipeline(pipeline) {}
 
 TBandBuilder& TBandBuilder::Height(double mm) {
   FBand->Height = Um::FromMm(mm);
@@ -98,7 +101,8 @@ TItem<TReportVariable> TBandBuilder::Variable(const QString& name) {
   return Text(std::make_unique<TReportVariable>(name));
 }
 
-TItem<TReportVariable> TBandBuilder::Sum(const QString& name, const QString& field, TReportPipeline* pipeline) {
+TItem<TReportVariable> TBandBuilder::Sum(const QString& name, const QString& field,
+                                         TReportPipeline* pipeline) {
   auto c = std::make_unique<TReportVariable>(name);
   c->CalcType = TVariableCalc::Sum;
   c->Field.Pipeline = Pipe(pipeline);
@@ -130,13 +134,15 @@ TItem<TReportDBImage> TBandBuilder::Image(const QImage& picture) {
   return TItem<TReportDBImage>(FBand->Add(std::move(c)));
 }
 
-TItem<TReportLine> TBandBuilder::Rule(double yMm, TLineStyle style, double weightPt, double xMm, double wMm) {
+TItem<TReportLine> TBandBuilder::Rule(double yMm, TLineStyle style, double weightPt, double xMm,
+                                      double wMm) {
   auto c = std::make_unique<TReportLine>();
   c->Position = TLinePosition::Top;
   c->Pen.Style = style;
   c->Pen.WidthUm = Um::FromPt(weightPt);
-  const int width = wMm >= 0 ? Um::FromMm(wMm)
-                             : (FBand->Report() ? FBand->Report()->PrintableWidthUm() - Um::FromMm(xMm) : 0);
+  const int width =
+      wMm >= 0 ? Um::FromMm(wMm)
+               : (FBand->Report() ? FBand->Report()->PrintableWidthUm() - Um::FromMm(xMm) : 0);
   const int depth = style == TLineStyle::Double ? c->Pen.WidthUm * 3 : c->Pen.WidthUm;
   c->Box = QRect(Um::FromMm(xMm), Um::FromMm(yMm), width, std::max(1, depth));
   return TItem<TReportLine>(FBand->Add(std::move(c)));
@@ -165,7 +171,8 @@ TItem<TReportCheckBox> TBandBuilder::CheckBox(const QString& field, TReportPipel
   return TItem<TReportCheckBox>(FBand->Add(std::move(c)));
 }
 
-TItem<TReportBarcode> TBandBuilder::Barcode(const QString& field, TReportPipeline* pipeline, TBarcodeType type) {
+TItem<TReportBarcode> TBandBuilder::Barcode(const QString& field, TReportPipeline* pipeline,
+                                            TBarcodeType type) {
   auto c = std::make_unique<TReportBarcode>(field);
   c->Field.Pipeline = Pipe(pipeline);
   c->Field.DataField = field;
@@ -245,10 +252,14 @@ TLayoutBuilder& TLayoutBuilder::Landscape() {
   return *this;
 }
 
-TLayoutBuilder& TLayoutBuilder::Margins(double mm) { return Margins(mm, mm, mm, mm); }
+TLayoutBuilder& TLayoutBuilder::Margins(double mm) {
+  return Margins(mm, mm, mm, mm);
+}
 
-TLayoutBuilder& TLayoutBuilder::Margins(double leftMm, double topMm, double rightMm, double bottomMm) {
-  FReport.MarginsUm = QMargins(Um::FromMm(leftMm), Um::FromMm(topMm), Um::FromMm(rightMm), Um::FromMm(bottomMm));
+TLayoutBuilder& TLayoutBuilder::Margins(double leftMm, double topMm, double rightMm,
+                                        double bottomMm) {
+  FReport.MarginsUm =
+      QMargins(Um::FromMm(leftMm), Um::FromMm(topMm), Um::FromMm(rightMm), Um::FromMm(bottomMm));
   return *this;
 }
 
@@ -273,14 +284,29 @@ TBandBuilder TLayoutBuilder::MakeBand(TBandType type, double heightMm) {
   return TBandBuilder(band, FReport.DataPipeline);
 }
 
-TBandBuilder TLayoutBuilder::TitleBand(double heightMm) { return MakeBand(TBandType::Title, heightMm); }
-TBandBuilder TLayoutBuilder::PageHeader(double heightMm) { return MakeBand(TBandType::PageHeader, heightMm); }
-TBandBuilder TLayoutBuilder::ColumnHeader(double heightMm) { return MakeBand(TBandType::ColumnHeader, heightMm); }
-TBandBuilder TLayoutBuilder::Detail(double heightMm) { return MakeBand(TBandType::Detail, heightMm); }
-TBandBuilder TLayoutBuilder::ColumnFooter(double heightMm) { return MakeBand(TBandType::ColumnFooter, heightMm); }
-TBandBuilder TLayoutBuilder::Summary(double heightMm) { return MakeBand(TBandType::Summary, heightMm); }
-TBandBuilder TLayoutBuilder::PageFooter(double heightMm) { return MakeBand(TBandType::PageFooter, heightMm); }
+TBandBuilder TLayoutBuilder::TitleBand(double heightMm) {
+  return MakeBand(TBandType::Title, heightMm);
+}
+TBandBuilder TLayoutBuilder::PageHeader(double heightMm) {
+  return MakeBand(TBandType::PageHeader, heightMm);
+}
+TBandBuilder TLayoutBuilder::ColumnHeader(double heightMm) {
+  return MakeBand(TBandType::ColumnHeader, heightMm);
+}
+TBandBuilder TLayoutBuilder::Detail(double heightMm) {
+  return MakeBand(TBandType::Detail, heightMm);
+}
+TBandBuilder TLayoutBuilder::ColumnFooter(double heightMm) {
+  return MakeBand(TBandType::ColumnFooter, heightMm);
+}
+TBandBuilder TLayoutBuilder::Summary(double heightMm) {
+  return MakeBand(TBandType::Summary, heightMm);
+}
+TBandBuilder TLayoutBuilder::PageFooter(double heightMm) {
+  return MakeBand(TBandType::PageFooter, heightMm);
+}
 
 TGroupBuilder TLayoutBuilder::Group(const QString& breakField, TReportPipeline* pipeline) {
-  return TGroupBuilder(FReport.AddGroup(breakField, pipeline), pipeline ? pipeline : FReport.DataPipeline);
+  return TGroupBuilder(FReport.AddGroup(breakField, pipeline),
+                       pipeline ? pipeline : FReport.DataPipeline);
 }

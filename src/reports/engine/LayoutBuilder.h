@@ -57,83 +57,66 @@ class TItem {
     return *this;
   }
 
-  TItem& Font(const QFont& font)
-    requires requires(T t) { t.Font; }
+  TItem& Font(const QFont& font) requires requires(T t) { t.Font; }
   {
     FC->Font = font;
     return *this;
   }
-  TItem& Color(const QColor& color)
-    requires requires(T t) { t.Color; }
+  TItem& Color(const QColor& color) requires requires(T t) { t.Color; }
   {
     FC->Color = color;
     return *this;
   }
-  TItem& Align(Qt::Alignment alignment)
-    requires requires(T t) { t.Alignment; }
+  TItem& Align(Qt::Alignment alignment) requires requires(T t) { t.Alignment; }
   {
     FC->Alignment = alignment;
     return *this;
   }
-  TItem& Left()
-    requires requires(T t) { t.Alignment; }
-  {
-    return Horizontal(Qt::AlignLeft);
-  }
-  TItem& Right()
-    requires requires(T t) { t.Alignment; }
-  {
-    return Horizontal(Qt::AlignRight);
-  }
-  TItem& Center()
-    requires requires(T t) { t.Alignment; }
-  {
-    return Horizontal(Qt::AlignHCenter);
-  }
-  TItem& Opaque(const QColor& background = Qt::white)
-    requires requires(T t) { t.Background; }
+  TItem& Left() requires requires(T t) { t.Alignment; }
+  { return Horizontal(Qt::AlignLeft); }
+  TItem& Right() requires requires(T t) { t.Alignment; }
+  { return Horizontal(Qt::AlignRight); }
+  TItem& Center() requires requires(T t) { t.Alignment; }
+  { return Horizontal(Qt::AlignHCenter); }
+  TItem& Opaque(const QColor& background = Qt::white) requires requires(T t) { t.Background; }
   {
     FC->Background = background;
     return *this;
   }
-  TItem& AutoSize(bool on = true)
-    requires requires(T t) { t.AutoSize; }
+  TItem& AutoSize(bool on = true) requires requires(T t) { t.AutoSize; }
   {
     FC->AutoSize = on;
     return *this;
   }
   // Word wrap; with stretch the component grows with its text.
-  TItem& Wrap(bool stretch = true)
-    requires requires(T t) { t.WordWrap; }
+  TItem& Wrap(bool stretch = true) requires requires(T t) { t.WordWrap; }
   {
     FC->WordWrap = true;
     FC->Stretch = stretch;
     FC->AutoSize = false;
     return *this;
   }
-  TItem& Format(const QString& displayFormat)
-    requires requires(T t) { t.DisplayFormat; }
+  TItem& Format(const QString& displayFormat) requires requires(T t) { t.DisplayFormat; }
   {
     FC->DisplayFormat = displayFormat;
     return *this;
   }
-  TItem& BlankWhenZero(bool on = true)
-    requires requires(T t) { t.BlankWhenZero; }
+  TItem& BlankWhenZero(bool on = true) requires requires(T t) { t.BlankWhenZero; }
   {
     FC->BlankWhenZero = on;
     return *this;
   }
   template <typename F>
-  TItem& OnGetText(F handler)
-    requires requires(T t) { t.OnGetText; }
+  TItem& OnGetText(F handler) requires requires(T t) {
+    t.OnGetText;
+  }
   {
     FC->OnGetText = std::move(handler);
     return *this;
   }
 
  private:
-  TItem& Horizontal(Qt::Alignment h)
-    requires requires(T t) { t.Alignment; }
+  TItem& Horizontal(Qt::Alignment h) requires requires(T t) { t.Alignment; }
   {
     FC->Alignment = (FC->Alignment & ~Qt::AlignHorizontal_Mask) | h;
     return *this;
@@ -165,7 +148,8 @@ class TBandBuilder {
   TItem<TReportMemo> Memo(const QString& field = {}, TReportPipeline* pipeline = nullptr);
   TItem<TReportRichText> RichText(const QString& field = {}, TReportPipeline* pipeline = nullptr);
   TItem<TReportVariable> Variable(const QString& name);
-  TItem<TReportVariable> Sum(const QString& name, const QString& field, TReportPipeline* pipeline = nullptr);
+  TItem<TReportVariable> Sum(const QString& name, const QString& field,
+                             TReportPipeline* pipeline = nullptr);
   TItem<TReportVariable> Count(const QString& name);
   TItem<TReportSystemVariable> SystemVariable(TSystemVarType type);
   TItem<TReportDBImage> Image(const QString& field, TReportPipeline* pipeline = nullptr);
@@ -173,7 +157,8 @@ class TBandBuilder {
   // A rule across the band (or from x, w wide) whose top is at y.
   TItem<TReportLine> Rule(double yMm, TLineStyle style = TLineStyle::Solid, double weightPt = 0.75,
                           double xMm = 0, double wMm = -1);
-  TItem<TReportLine> Line(TLinePosition position, TLineStyle style = TLineStyle::Solid, double weightPt = 0.75);
+  TItem<TReportLine> Line(TLinePosition position, TLineStyle style = TLineStyle::Solid,
+                          double weightPt = 0.75);
   TItem<TReportShape> Shape(TShapeKind kind = TShapeKind::Rectangle);
   TItem<TReportCheckBox> CheckBox(const QString& field, TReportPipeline* pipeline = nullptr);
   TItem<TReportBarcode> Barcode(const QString& field, TReportPipeline* pipeline = nullptr,
@@ -196,7 +181,8 @@ class TBandBuilder {
 
 class TGroupBuilder {
  public:
-  TGroupBuilder(TReportGroup* group, TReportPipeline* pipeline) : FGroup(group), FPipeline(pipeline) {}
+  TGroupBuilder(TReportGroup* group, TReportPipeline* pipeline)
+      : FGroup(group), FPipeline(pipeline) {}
   TReportGroup* Group() const { return FGroup; }
   TGroupBuilder& KeepTogether(bool on = true);
   TGroupBuilder& NewPage(bool on = true);

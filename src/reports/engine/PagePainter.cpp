@@ -56,11 +56,19 @@ class TPaintState {
     qpen.setWidthF(pen.WidthUm * FScale);
     qpen.setCapStyle(Qt::FlatCap);
     switch (pen.Style) {
-      case TLineStyle::Dotted: qpen.setStyle(Qt::DotLine); break;
-      case TLineStyle::Dashed: qpen.setStyle(Qt::DashLine); break;
-      case TLineStyle::DashDot: qpen.setStyle(Qt::DashDotLine); break;
+      case TLineStyle::Dotted:
+        qpen.setStyle(Qt::DotLine);
+        break;
+      case TLineStyle::Dashed:
+        qpen.setStyle(Qt::DashLine);
+        break;
+      case TLineStyle::DashDot:
+        qpen.setStyle(Qt::DashDotLine);
+        break;
       case TLineStyle::Solid:
-      case TLineStyle::Double: qpen.setStyle(Qt::SolidLine); break;
+      case TLineStyle::Double:
+        qpen.setStyle(Qt::SolidLine);
+        break;
     }
     FPainter.setPen(qpen);
   }
@@ -89,7 +97,8 @@ void DrawLines(TPaintState& state, const std::vector<TTextLine>& lines) {
 
 void Paint(TPaintState& state, const TTextCommand& c) {
   QPainter& p = state.Painter();
-  if (c.Background.isValid() && c.Background.alpha() > 0) p.fillRect(state.Rect(c.Box), c.Background);
+  if (c.Background.isValid() && c.Background.alpha() > 0)
+    p.fillRect(state.Rect(c.Box), c.Background);
   state.SetFont(c.Font);
   state.SetTextPen(c.Color);
   if (!c.Lines.empty()) {
@@ -125,13 +134,17 @@ void Paint(TPaintState& state, const TShapeCommand& c) {
   QPainter& p = state.Painter();
   const QRectF r = state.Rect(c.Box);
   switch (c.Kind) {
-    case TShapeKind::Rectangle: p.drawRect(r); break;
+    case TShapeKind::Rectangle:
+      p.drawRect(r);
+      break;
     case TShapeKind::RoundRect: {
       const qreal radius = c.CornerRadiusUm * state.Scale();
       p.drawRoundedRect(r, radius, radius);
       break;
     }
-    case TShapeKind::Ellipse: p.drawEllipse(r); break;
+    case TShapeKind::Ellipse:
+      p.drawEllipse(r);
+      break;
   }
   state.SetBrush(Qt::NoBrush);
 }
@@ -158,8 +171,8 @@ void Paint(TPaintState& state, const TCheckBoxCommand& c) {
   QPainter& p = state.Painter();
   // The box is a square centred in the component's box.
   const int side = std::min(c.Box.width(), c.Box.height());
-  const QRectF sq(c.Box.x() + (c.Box.width() - side) / 2.0, c.Box.y() + (c.Box.height() - side) / 2.0,
-                  side, side);
+  const QRectF sq(c.Box.x() + (c.Box.width() - side) / 2.0,
+                  c.Box.y() + (c.Box.height() - side) / 2.0, side, side);
   const QRectF r = state.Rect(sq);
   p.drawRect(r);
   if (!c.Checked) return;
@@ -197,7 +210,9 @@ void Paint(TPaintState& state, const TRichTextCommand& c) {
 
 }  // namespace
 
-qreal DeviceScale(const QPaintDevice& device) { return device.logicalDpiX() / 25400.0; }
+qreal DeviceScale(const QPaintDevice& device) {
+  return device.logicalDpiX() / 25400.0;
+}
 
 void PaintCommand(QPainter& painter, const TDrawCommand& command, qreal scale) {
   painter.save();

@@ -15,9 +15,11 @@ QPageLayout LayoutOf(const TReportDocument& document, const TReportPage& page) {
   // see "Letter" rather than a custom size.
   QPageLayout layout(document.PageSize, document.Orientation, QMarginsF(0, 0, 0, 0));
   const QSizeF mm = layout.fullRect(QPageLayout::Millimeter).size();
-  if (std::abs(mm.width() * 1000 - page.WidthUm) > 500 || std::abs(mm.height() * 1000 - page.HeightUm) > 500) {
-    layout = QPageLayout(QPageSize(QSizeF(page.WidthUm / 1000.0, page.HeightUm / 1000.0), QPageSize::Millimeter),
-                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+  if (std::abs(mm.width() * 1000 - page.WidthUm) > 500 ||
+      std::abs(mm.height() * 1000 - page.HeightUm) > 500) {
+    layout = QPageLayout(
+        QPageSize(QSizeF(page.WidthUm / 1000.0, page.HeightUm / 1000.0), QPageSize::Millimeter),
+        QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
   }
   return layout;
 }
@@ -27,7 +29,8 @@ QPageLayout LayoutOf(const TReportDocument& document, const TReportPage& page) {
 bool TPdfDevice::Write(const TReportDocument& document, const QString& fileName) const {
   QSaveFile file(fileName);
   if (!file.open(QIODevice::WriteOnly))
-    throw EReportDeviceError(QStringLiteral("Cannot create the file \"%1\": %2").arg(fileName, file.errorString()));
+    throw EReportDeviceError(
+        QStringLiteral("Cannot create the file \"%1\": %2").arg(fileName, file.errorString()));
   {
     QPdfWriter writer(&file);
     writer.setResolution(Resolution);
@@ -54,6 +57,7 @@ bool TPdfDevice::Write(const TReportDocument& document, const QString& fileName)
     painter.end();
   }
   if (!file.commit())
-    throw EReportDeviceError(QStringLiteral("Cannot write the file \"%1\": %2").arg(fileName, file.errorString()));
+    throw EReportDeviceError(
+        QStringLiteral("Cannot write the file \"%1\": %2").arg(fileName, file.errorString()));
   return true;
 }

@@ -41,9 +41,11 @@ QStringList TPngDevice::Write(const TReportDocument& document, const QString& fi
     const QString& name = names[static_cast<int>(i)];
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly))
-      throw EReportDeviceError(QStringLiteral("Cannot create the file \"%1\": %2").arg(name, file.errorString()));
+      throw EReportDeviceError(
+          QStringLiteral("Cannot create the file \"%1\": %2").arg(name, file.errorString()));
     if (!RenderPage(document.Pages[i]).save(&file, "PNG") || !file.commit())
-      throw EReportDeviceError(QStringLiteral("Cannot write the file \"%1\": %2").arg(name, file.errorString()));
+      throw EReportDeviceError(
+          QStringLiteral("Cannot write the file \"%1\": %2").arg(name, file.errorString()));
   }
   return names;
 }

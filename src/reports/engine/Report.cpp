@@ -25,7 +25,9 @@ TReportBand* TReport::AddBand(TBandType type) {
   return slot.get();
 }
 
-TReportBand* TReport::Band(TBandType type) const { return FBands[static_cast<size_t>(type)].get(); }
+TReportBand* TReport::Band(TBandType type) const {
+  return FBands[static_cast<size_t>(type)].get();
+}
 
 TReportGroup* TReport::AddGroup(const QString& breakName, TReportPipeline* pipeline) {
   FGroups.push_back(std::make_unique<TReportGroup>(this));

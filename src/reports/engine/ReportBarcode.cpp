@@ -25,7 +25,8 @@ void TReportBarcode::Render(TRenderContext& ctx, const QRect& box) {
       textBox = QRect(box.x(), barBox.y() + barBox.height(), box.width(), textHeight);
     }
   }
-  TBarcodeEncoder::TResult encoded = TBarcodeEncoder::Encode(BarcodeType, data, barBox, ModuleWidthUm);
+  TBarcodeEncoder::TResult encoded =
+      TBarcodeEncoder::Encode(BarcodeType, data, barBox, ModuleWidthUm);
   if (encoded.Bars.empty()) return;
   TBarcodeCommand c;
   c.Box = box;

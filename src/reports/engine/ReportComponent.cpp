@@ -3,9 +3,13 @@
 #include "reports/engine/ReportBand.h"
 #include "reports/engine/ReportPipeline.h"
 
-TReport* TReportComponent::Report() const { return FBand ? FBand->Report() : nullptr; }
+TReport* TReportComponent::Report() const {
+  return FBand ? FBand->Report() : nullptr;
+}
 
-int TReportComponent::Measure(TRenderContext&, std::vector<int>&) { return Box.height(); }
+int TReportComponent::Measure(TRenderContext&, std::vector<int>&) {
+  return Box.height();
+}
 
 TSaveInfo TReportComponent::SaveInfo(const TRenderContext& ctx, TSaveAlign align, bool memo) const {
   TSaveInfo info = ctx.SaveBase;
@@ -19,7 +23,8 @@ TSaveInfo TReportComponent::SaveInfo(const TRenderContext& ctx, TSaveAlign align
 
 QVariant TFieldLink::Value() const {
   if (!Pipeline || DataField.isEmpty()) return {};
-  if (FCachedPipeline != Pipeline || FCachedSerial != Pipeline->Serial() || FCachedField != DataField) {
+  if (FCachedPipeline != Pipeline || FCachedSerial != Pipeline->Serial() ||
+      FCachedField != DataField) {
     FCachedPipeline = Pipeline;
     FCachedSerial = Pipeline->Serial();
     FCachedField = DataField;

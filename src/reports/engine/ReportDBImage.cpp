@@ -10,8 +10,9 @@ QImage TReportDBImage::CurrentPicture() {
       image = value.value<QImage>();
     } else if (value.typeId() == QMetaType::QByteArray) {
       const QByteArray bytes = value.toByteArray();
-      const bool same = (bytes.constData() == FLastValue.constData() && bytes.size() == FLastValue.size()) ||
-                        bytes == FLastValue;
+      const bool same =
+          (bytes.constData() == FLastValue.constData() && bytes.size() == FLastValue.size()) ||
+          bytes == FLastValue;
       if (!same) {
         FLastValue = bytes;
         FLastImage = TPictureField::Decode(bytes);

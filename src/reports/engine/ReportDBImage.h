@@ -21,7 +21,8 @@ class TReportDBImage : public TReportComponent {
   std::function<void(QImage& picture)> OnGetPicture;
 
   // Where a picture of `size` pixels at `dotsPerMeter` lands in `box`.
-  QRectF TargetRect(const QRect& box, const QSize& size, int dotsPerMeterX, int dotsPerMeterY) const;
+  QRectF TargetRect(const QRect& box, const QSize& size, int dotsPerMeterX,
+                    int dotsPerMeterY) const;
   void Render(TRenderContext& ctx, const QRect& box) override;
 
  private:

@@ -48,7 +48,7 @@ struct TTextLine {
 };
 
 struct TTextCommand {
-  QRect Box;  // the component's printed box, micrometres
+  QRect Box;     // the component's printed box, micrometres
   QString Text;  // the whole text (memo text for memos), for the file devices
   QFont Font;
   QColor Color = Qt::black;
@@ -157,9 +157,9 @@ struct TReportPage {
   int WidthUm = 215900;  // Letter
   int HeightUm = 279400;
   QPageLayout::Orientation Orientation = QPageLayout::Portrait;  // Width/Height already swapped
-  int AbsolutePageNo = 1;  // 1-based position in the document
-  int PageNo = 1;          // as printed: restarts where a group resets page numbers
-  int PageCount = 1;       // pages of this page's page set
+  int AbsolutePageNo = 1;                                        // 1-based position in the document
+  int PageNo = 1;     // as printed: restarts where a group resets page numbers
+  int PageCount = 1;  // pages of this page's page set
   std::vector<TDrawCommand> Commands;
 };
 
@@ -173,8 +173,16 @@ struct TReportDocument {
 
 // Micrometre helpers shared by the engine and the devices.
 namespace Um {
-constexpr int FromMm(double mm) { return static_cast<int>(mm * 1000.0 + (mm >= 0 ? 0.5 : -0.5)); }
-constexpr int FromInch(double inch) { return FromMm(inch * 25.4); }
-constexpr int FromPt(double pt) { return FromMm(pt * 25.4 / 72.0); }
-constexpr double ToPt(double um) { return um * 72.0 / 25400.0; }
+constexpr int FromMm(double mm) {
+  return static_cast<int>(mm * 1000.0 + (mm >= 0 ? 0.5 : -0.5));
+}
+constexpr int FromInch(double inch) {
+  return FromMm(inch * 25.4);
+}
+constexpr int FromPt(double pt) {
+  return FromMm(pt * 25.4 / 72.0);
+}
+constexpr double ToPt(double um) {
+  return um * 72.0 / 25400.0;
+}
 }  // namespace Um

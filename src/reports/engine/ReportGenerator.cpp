@@ -33,7 +33,8 @@ class TBandSink {
 
 class TStackSink : public TBandSink {
  public:
-  TStackSink(std::vector<TDrawCommand>& out, std::vector<int>& breaks) : FOut(out), FBreaks(breaks) {}
+  TStackSink(std::vector<TDrawCommand>& out, std::vector<int>& breaks)
+      : FOut(out), FBreaks(breaks) {}
   void Place(TBandOutput&& out) override {
     if (!out.Printed) return;
     if (FHeight > 0) FBreaks.push_back(FHeight);
@@ -81,7 +82,8 @@ class TGenerationRun : public ISubReportRunner {
       : FRoot(report), FOptions(options), FCancel(cancel), FPageSink(*this) {}
 
   std::shared_ptr<TReportDocument> Run();
-  int RunChild(TReport& child, bool emitCommands, std::vector<TDrawCommand>& out, std::vector<int>& breaks) override;
+  int RunChild(TReport& child, bool emitCommands, std::vector<TDrawCommand>& out,
+               std::vector<int>& breaks) override;
 
  private:
   class TPageSink : public TBandSink {
@@ -173,7 +175,8 @@ void TGenerationRun::Collect(TReport& report) {
   FReports.push_back(&report);
   for (TReportVariable* v : report.Variables()) FVariables.push_back(v);
   auto addPipeline = [this](TReportPipeline* p) {
-    if (p && std::find(FPipelines.begin(), FPipelines.end(), p) == FPipelines.end()) FPipelines.push_back(p);
+    if (p && std::find(FPipelines.begin(), FPipelines.end(), p) == FPipelines.end())
+      FPipelines.push_back(p);
   };
   addPipeline(report.DataPipeline);
   for (const auto& g : report.Groups()) addPipeline(g->Pipeline);
@@ -232,11 +235,12 @@ void TGenerationRun::RunPass(int pass, bool final) {
     FDoc->Title = FRoot.Title.isEmpty() ? FRoot.Name : FRoot.Title;
     FDoc->PageSize = FRoot.PageSize;
     FDoc->Orientation = FRoot.Orientation;
-    FDoc->MarginsMm = QMarginsF(FRoot.MarginsUm.left() / 1000.0, FRoot.MarginsUm.top() / 1000.0,
-                                FRoot.MarginsUm.right() / 1000.0, FRoot.MarginsUm.bottom() / 1000.0);
+    FDoc->MarginsMm =
+        QMarginsF(FRoot.MarginsUm.left() / 1000.0, FRoot.MarginsUm.top() / 1000.0,
+                  FRoot.MarginsUm.right() / 1000.0, FRoot.MarginsUm.bottom() / 1000.0);
   }
-  FBodyBottom = FRoot.PageHeightUm() - FRoot.MarginsUm.bottom() - DesignHeight(TBandType::PageFooter) -
-                DesignHeight(TBandType::ColumnFooter);
+  FBodyBottom = FRoot.PageHeightUm() - FRoot.MarginsUm.bottom() -
+                DesignHeight(TBandType::PageFooter) - DesignHeight(TBandType::ColumnFooter);
 
   const int originX = FRoot.MarginsUm.left();
   std::vector<int> rows = FRoot.DataPipeline ? FRoot.DataPipeline->Rows() : std::vector<int>{-1};
@@ -428,7 +432,8 @@ int TGenerationRun::MeasureGroup(TReport& rep, size_t level, const std::vector<i
 
 void TGenerationRun::ResetVariables(TReport& rep, TVariableReset scope, const TReportGroup* group) {
   for (TReportVariable* v : rep.Variables())
-    if (v->ResetType == scope && (scope != TVariableReset::Group || v->ResetGroup == group)) v->Reset();
+    if (v->ResetType == scope && (scope != TVariableReset::Group || v->ResetGroup == group))
+      v->Reset();
 }
 
 TGenerationRun::TSnapshot TGenerationRun::TakeSnapshot() const {
@@ -475,11 +480,13 @@ void TGenerationRun::OpenPage() {
   } else {
     ++FState.PageNo;
   }
-  if (static_cast<int>(FSetCounts.size()) <= FSetIndex) FSetCounts.resize(static_cast<size_t>(FSetIndex) + 1, 0);
+  if (static_cast<int>(FSetCounts.size()) <= FSetIndex)
+    FSetCounts.resize(static_cast<size_t>(FSetIndex) + 1, 0);
   FSetCounts[static_cast<size_t>(FSetIndex)] = FState.PageNo;
   const bool known = FSetIndex < static_cast<int>(FFirstSetCounts.size());
-  FState.PageCount = known ? std::max(FFirstSetCounts[static_cast<size_t>(FSetIndex)], FState.PageNo)
-                           : FState.PageNo;
+  FState.PageCount = known
+                         ? std::max(FFirstSetCounts[static_cast<size_t>(FSetIndex)], FState.PageNo)
+                         : FState.PageNo;
   FState.TotalPages = std::max(FFirstTotal, FState.AbsolutePageNo);
   for (TReport* r : FReports) ResetVariables(*r, TVariableReset::Page);
 
@@ -512,12 +519,14 @@ void TGenerationRun::ClosePage(bool last) {
     if (out.Printed) Append(out.Commands, FY);
   }
   TReportBand* footer = FRoot.Band(TBandType::PageFooter);
-  if (footer && (FState.AbsolutePageNo > 1 || footer->PrintOnFirstPage) && (!last || footer->PrintOnLastPage)) {
+  if (footer && (FState.AbsolutePageNo > 1 || footer->PrintOnFirstPage) &&
+      (!last || footer->PrintOnLastPage)) {
     TBandOutput out = RenderBand(footer, originX);
     if (out.Printed)
       Append(out.Commands, FRoot.PageHeightUm() - FRoot.MarginsUm.bottom() - footer->Height);
   }
   if (FEmit) {
+    FPage.Commands.shrink_to_fit();  // long reports keep thousands of pages
     FDoc->Pages.push_back(std::move(FPage));
     FPageSets.push_back(FSetIndex);
   }
@@ -565,7 +574,7 @@ void TGenerationRun::Append(std::vector<TDrawCommand>& commands, int y) {
 void TGenerationRun::PlaceOnPage(TBandOutput&& out) {
   if (!out.Printed) return;
   EnsurePage();
-  if (FY + out.Height <= FBodyBottom) {
+  if (FY + out.Height <= FBodyBottom || out.Height <= 0) {
     Append(out.Commands, FY);
     FY += out.Height;
     return;

@@ -48,8 +48,8 @@ bool VariantToBool(const QVariant& value) {
   if (value.typeId() == QMetaType::Bool) return value.toBool();
   if (IsNumericValue(value)) return value.toDouble() != 0;
   const QString text = value.toString().trimmed().toUpper();
-  return text == QLatin1String("T") || text == QLatin1String("TRUE") || text == QLatin1String("Y") ||
-         text == QLatin1String("YES") || text == QLatin1String("1");
+  return text == QLatin1String("T") || text == QLatin1String("TRUE") ||
+         text == QLatin1String("Y") || text == QLatin1String("YES") || text == QLatin1String("1");
 }
 
 bool TReportCheckBox::IsChecked() const {

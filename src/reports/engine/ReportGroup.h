@@ -20,7 +20,7 @@ class TReportGroup {
   TReportGroup(const TReportGroup&) = delete;
   TReportGroup& operator=(const TReportGroup&) = delete;
 
-  QString BreakName;                  // field of Pipeline (the report's pipeline when null)
+  QString BreakName;  // field of Pipeline (the report's pipeline when null)
   TReportPipeline* Pipeline = nullptr;
   std::function<QVariant()> OnGetBreakValue;  // instead of a field, when set
   // The whole group moves to the next page when it does not fit in the

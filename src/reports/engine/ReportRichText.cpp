@@ -69,8 +69,9 @@ TRichTextLayout LayoutRichText(const QByteArray& data, const QFont& baseFont, in
         if (s >= e) continue;
         const QTextCharFormat format = fragment.charFormat();
         const QFont font = format.font().resolve(doc.defaultFont());
-        const QColor color =
-            format.foreground().style() == Qt::NoBrush ? QColor(Qt::black) : format.foreground().color();
+        const QColor color = format.foreground().style() == Qt::NoBrush
+                                 ? QColor(Qt::black)
+                                 : format.foreground().color();
         AddRuns(out, fragment.text().mid(s - fs, e - s), s, line, blockPos, baseline, font, color);
       }
       const int bottom = static_cast<int>(std::floor((top + line.height()) * KPx));

@@ -43,13 +43,16 @@ void TReportTextComponent::Render(TRenderContext& ctx, const QRect& box) {
   ctx.Out->emplace_back(LayoutText(Style(), text, box, save));
 }
 
-QString TReportDBText::BaseText() { return FormatValue(Field.Value(), DisplayFormat, BlankWhenZero); }
+QString TReportDBText::BaseText() {
+  return FormatValue(Field.Value(), DisplayFormat, BlankWhenZero);
+}
 
 QString TReportMemo::BaseText() {
   if (!Field.IsBound()) return Lines;
   const QVariant value = Field.Value();
   if (value.typeId() == QMetaType::QByteArray) return TRtfReader::ToPlainText(value.toByteArray());
   const QString text = ValueToString(value);
-  if (text.trimmed().startsWith(QLatin1String("{\\rtf"))) return TRtfReader::ToPlainText(text.toLatin1());
+  if (text.trimmed().startsWith(QLatin1String("{\\rtf")))
+    return TRtfReader::ToPlainText(text.toLatin1());
   return text;
 }

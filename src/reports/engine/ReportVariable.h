@@ -51,7 +51,8 @@ enum class TSystemVarType {
 
 class TReportSystemVariable : public TReportTextComponent {
  public:
-  explicit TReportSystemVariable(QString name = {}, TSystemVarType type = TSystemVarType::PageSetDesc)
+  explicit TReportSystemVariable(QString name = {},
+                                 TSystemVarType type = TSystemVarType::PageSetDesc)
       : TReportTextComponent(std::move(name)), VarType(type) {}
   TSystemVarType VarType;
   QString DisplayFormat;  // dates and times; empty: the regional format

@@ -105,7 +105,8 @@ class TRtfParser {
     const QByteArray word = FData.mid(start, FPos - start);
     bool hasParam = false;
     int param = 0;
-    if (FPos < FData.size() && (FData[FPos] == '-' || std::isdigit(static_cast<unsigned char>(FData[FPos])))) {
+    if (FPos < FData.size() &&
+        (FData[FPos] == '-' || std::isdigit(static_cast<unsigned char>(FData[FPos])))) {
       // Only the first digits count; an absurdly long number is still one word.
       const int pstart = FPos;
       ++FPos;
@@ -157,13 +158,36 @@ class TRtfParser {
 
   void Apply(const QByteArray& word, bool hasParam, int param) {
     TRtfState& s = State();
-    static const QHash<QByteArray, int> destinations = {
-        {"stylesheet", 1}, {"info", 1},     {"pict", 1},      {"header", 1},    {"footer", 1},
-        {"headerl", 1},    {"headerr", 1},  {"headerf", 1},   {"footerl", 1},   {"footerr", 1},
-        {"footerf", 1},    {"object", 1},   {"fldinst", 1},   {"listtable", 1}, {"listoverridetable", 1},
-        {"rsidtbl", 1},    {"generator", 1}, {"xmlnstbl", 1}, {"themedata", 1}, {"colorschememapping", 1},
-        {"latentstyles", 1}, {"datastore", 1}, {"mmathPr", 1}, {"pgdsctbl", 1}, {"filetbl", 1},
-        {"revtbl", 1},     {"bkmkstart", 1}, {"bkmkend", 1}, {"footnote", 1}, {"annotation", 1}};
+    static const QHash<QByteArray, int> destinations = {{"stylesheet", 1},
+                                                        {"info", 1},
+                                                        {"pict", 1},
+                                                        {"header", 1},
+                                                        {"footer", 1},
+                                                        {"headerl", 1},
+                                                        {"headerr", 1},
+                                                        {"headerf", 1},
+                                                        {"footerl", 1},
+                                                        {"footerr", 1},
+                                                        {"footerf", 1},
+                                                        {"object", 1},
+                                                        {"fldinst", 1},
+                                                        {"listtable", 1},
+                                                        {"listoverridetable", 1},
+                                                        {"rsidtbl", 1},
+                                                        {"generator", 1},
+                                                        {"xmlnstbl", 1},
+                                                        {"themedata", 1},
+                                                        {"colorschememapping", 1},
+                                                        {"latentstyles", 1},
+                                                        {"datastore", 1},
+                                                        {"mmathPr", 1},
+                                                        {"pgdsctbl", 1},
+                                                        {"filetbl", 1},
+                                                        {"revtbl", 1},
+                                                        {"bkmkstart", 1},
+                                                        {"bkmkend", 1},
+                                                        {"footnote", 1},
+                                                        {"annotation", 1}};
     if (destinations.contains(word)) {
       s.Skip = true;
       return;
@@ -188,9 +212,12 @@ class TRtfParser {
       return;
     }
     if (s.Destination == TRtfState::ColorTable) {
-      if (word == "red") FColorPending.setRed(qBound(0, param, 255));
-      else if (word == "green") FColorPending.setGreen(qBound(0, param, 255));
-      else if (word == "blue") FColorPending.setBlue(qBound(0, param, 255));
+      if (word == "red")
+        FColorPending.setRed(qBound(0, param, 255));
+      else if (word == "green")
+        FColorPending.setGreen(qBound(0, param, 255));
+      else if (word == "blue")
+        FColorPending.setBlue(qBound(0, param, 255));
       FColorTouched = true;
       return;
     }
@@ -268,8 +295,10 @@ class TRtfParser {
         } else {
           // any other control word counts as one character
           ++FPos;
-          while (FPos < FData.size() && std::isalpha(static_cast<unsigned char>(FData[FPos]))) ++FPos;
-          while (FPos < FData.size() && (std::isdigit(static_cast<unsigned char>(FData[FPos])) || FData[FPos] == '-'))
+          while (FPos < FData.size() && std::isalpha(static_cast<unsigned char>(FData[FPos])))
+            ++FPos;
+          while (FPos < FData.size() &&
+                 (std::isdigit(static_cast<unsigned char>(FData[FPos])) || FData[FPos] == '-'))
             ++FPos;
           if (FPos < FData.size() && FData[FPos] == ' ') ++FPos;
         }
@@ -291,8 +320,10 @@ class TRtfParser {
     TRtfState& s = State();
     if (s.Skip) return;
     if (s.Destination == TRtfState::FontTable) {
-      if (c == QLatin1Char(';')) CommitFontName();
-      else FFontName += c;
+      if (c == QLatin1Char(';'))
+        CommitFontName();
+      else
+        FFontName += c;
       return;
     }
     if (s.Destination == TRtfState::ColorTable) {
@@ -370,13 +401,17 @@ class TRtfParser {
 
 QByteArray TrimmedStart(const QByteArray& data) {
   int i = 0;
-  while (i < data.size() && (data[i] == ' ' || data[i] == '\r' || data[i] == '\n' || data[i] == '\t')) ++i;
+  while (i < data.size() &&
+         (data[i] == ' ' || data[i] == '\r' || data[i] == '\n' || data[i] == '\t'))
+    ++i;
   return i == 0 ? data : data.mid(i);
 }
 
 }  // namespace
 
-bool TRtfReader::IsRtf(const QByteArray& data) { return TrimmedStart(data).startsWith("{\\rtf"); }
+bool TRtfReader::IsRtf(const QByteArray& data) {
+  return TrimmedStart(data).startsWith("{\\rtf");
+}
 
 void TRtfReader::Read(const QByteArray& data, QTextDocument& document, const QFont& baseFont) {
   if (!IsRtf(data)) {

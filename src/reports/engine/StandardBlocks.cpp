@@ -27,16 +27,20 @@ TAgencyHeader AddAgencyHeader(TBandBuilder& band, const TAgencyHeaderSpec& spec,
   const double width = BandWidthMm(band);
   h.TopRule = band.Rule(topMm, TLineStyle::Double, 0.75, 0, width);
   double y = topMm + 1.5;
-  h.LeftLogo = Logo(band, spec).At(0, y, KLogoWidth, KLogoHeight).Name(QStringLiteral("imgLogoLeft"));
-  h.RightLogo =
-      Logo(band, spec).At(width - KLogoWidth, y, KLogoWidth, KLogoHeight).Name(QStringLiteral("imgLogoRight"));
+  h.LeftLogo =
+      Logo(band, spec).At(0, y, KLogoWidth, KLogoHeight).Name(QStringLiteral("imgLogoLeft"));
+  h.RightLogo = Logo(band, spec)
+                    .At(width - KLogoWidth, y, KLogoWidth, KLogoHeight)
+                    .Name(QStringLiteral("imgLogoRight"));
   const double middleX = KLogoWidth + 2;
   const double middleW = width - 2 * middleX;
   auto centred = [&](const QString& text, const QFont& font, double top, double height) {
     return band.Label(text).Font(font).AutoSize(false).Center().At(middleX, top, middleW, height);
   };
-  h.AgencyName = centred(spec.AgencyName, Arial(12), y + 1, 5.5).Name(QStringLiteral("lblAgencyName"));
-  h.Title = centred(spec.Title, TimesNewRoman(spec.TitlePoints, fsBold), y + 7, 6.5).Name(QStringLiteral("lblTitle"));
+  h.AgencyName =
+      centred(spec.AgencyName, Arial(12), y + 1, 5.5).Name(QStringLiteral("lblAgencyName"));
+  h.Title = centred(spec.Title, TimesNewRoman(spec.TitlePoints, fsBold), y + 7, 6.5)
+                .Name(QStringLiteral("lblTitle"));
   double bottom = y + 14;
   if (spec.FacilityPipeline) {
     h.Facility = band.DBText(spec.FacilityField, spec.FacilityPipeline)
@@ -49,11 +53,22 @@ TAgencyHeader AddAgencyHeader(TBandBuilder& band, const TAgencyHeaderSpec& spec,
   if (spec.RangeFrom || spec.RangeTo) {
     const QFont font = Arial(10, fsBold);
     const double half = middleW / 2;
-    h.FromCaption = band.Label(QStringLiteral("From:")).Font(font).AutoSize(false).Right().At(middleX, bottom, 15, 4.5);
-    h.FromValue = band.Label(QString()).Font(font).AutoSize(false).At(middleX + 16, bottom, half - 17, 4.5);
-    h.ToCaption = band.Label(QStringLiteral("To:")).Font(font).AutoSize(false).Right().At(middleX + half, bottom, 10, 4.5);
-    h.ToValue = band.Label(QString()).Font(font).AutoSize(false).At(middleX + half + 11, bottom, half - 11, 4.5);
-    if (spec.RangeFrom) h.FromValue->OnGetText = [get = spec.RangeFrom](QString& text) { text = get(); };
+    h.FromCaption = band.Label(QStringLiteral("From:"))
+                        .Font(font)
+                        .AutoSize(false)
+                        .Right()
+                        .At(middleX, bottom, 15, 4.5);
+    h.FromValue =
+        band.Label(QString()).Font(font).AutoSize(false).At(middleX + 16, bottom, half - 17, 4.5);
+    h.ToCaption = band.Label(QStringLiteral("To:"))
+                      .Font(font)
+                      .AutoSize(false)
+                      .Right()
+                      .At(middleX + half, bottom, 10, 4.5);
+    h.ToValue = band.Label(QString()).Font(font).AutoSize(false).At(middleX + half + 11, bottom,
+                                                                    half - 11, 4.5);
+    if (spec.RangeFrom)
+      h.FromValue->OnGetText = [get = spec.RangeFrom](QString& text) { text = get(); };
     if (spec.RangeTo) h.ToValue->OnGetText = [get = spec.RangeTo](QString& text) { text = get(); };
     bottom += 5;
   }
@@ -65,15 +80,21 @@ TAgencyHeader AddAgencyHeader(TBandBuilder& band, const TAgencyHeaderSpec& spec,
 }
 
 std::vector<TReportLabel*> AddColumnCaptions(TBandBuilder& band, double topMm,
-                                             const std::vector<TColumnCaption>& captions, const QFont& font,
-                                             double lineMm) {
+                                             const std::vector<TColumnCaption>& captions,
+                                             const QFont& font, double lineMm) {
   std::vector<TReportLabel*> labels;
   int lines = 1;
-  for (const TColumnCaption& c : captions) lines = std::max<int>(lines, c.Text.count(QLatin1Char('\n')) + 1);
+  for (const TColumnCaption& c : captions)
+    lines = std::max<int>(lines, c.Text.count(QLatin1Char('\n')) + 1);
   for (const TColumnCaption& c : captions) {
-    auto label = band.Label(c.Text).Font(font).At(c.XMm, topMm, c.WidthMm, lineMm * lines).Align(c.Alignment);
-    if (c.Text.contains(QLatin1Char('\n'))) label.Wrap(false);
-    else label.AutoSize(false);
+    auto label = band.Label(c.Text)
+                     .Font(font)
+                     .At(c.XMm, topMm, c.WidthMm, lineMm * lines)
+                     .Align(c.Alignment);
+    if (c.Text.contains(QLatin1Char('\n')))
+      label.Wrap(false);
+    else
+      label.AutoSize(false);
     labels.push_back(label);
   }
   GrowTo(band, topMm + lineMm * lines + 0.5);
@@ -93,7 +114,11 @@ TPageFooter AddStandardPageFooter(TBandBuilder& band, const QString& userName) {
                     .At(22, 2, 45, 4.5)
                     .Name(QStringLiteral("sysPrintedOn"));
   band.Label(QStringLiteral("User Name:")).Font(font).At(72, 2, 22, 4.5);
-  f.UserName = band.Label(userName).Font(font).AutoSize(false).At(94, 2, 60, 4.5).Name(QStringLiteral("lblUserName"));
+  f.UserName = band.Label(userName)
+                   .Font(font)
+                   .AutoSize(false)
+                   .At(94, 2, 60, 4.5)
+                   .Name(QStringLiteral("lblUserName"));
   f.PageSet = band.SystemVariable(TSystemVarType::PageSetDesc)
                   .Font(font)
                   .AutoSize(false)

@@ -8,7 +8,7 @@
 // The layout blocks every report shares, written once.
 
 struct TAgencyHeaderSpec {
-  QString AgencyName;  // trimmed agency name; the label can be changed later
+  QString AgencyName;                       // trimmed agency name; the label can be changed later
   TReportPipeline* LogoPipeline = nullptr;  // range: current record
   QString LogoField = QStringLiteral("AGENCYLOGO");
   QImage Logo;  // used when there is no logo pipeline
@@ -54,7 +54,8 @@ struct TColumnCaption {
 // Column captions in one row starting at topMm; returns their labels.
 std::vector<TReportLabel*> AddColumnCaptions(TBandBuilder& band, double topMm,
                                              const std::vector<TColumnCaption>& captions,
-                                             const QFont& font = Arial(7, fsBold), double lineMm = 3.2);
+                                             const QFont& font = Arial(7, fsBold),
+                                             double lineMm = 3.2);
 
 struct TPageFooter {
   TReportSystemVariable* PrintedOn = nullptr;

@@ -19,7 +19,8 @@ QString SingleLine(const QString& text) {
   QString line = text;
   line.replace(QLatin1String("\r\n"), QLatin1String(" "));
   for (QChar& c : line)
-    if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t') || c == QChar::LineSeparator)
+    if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t') ||
+        c == QChar::LineSeparator)
       c = QLatin1Char(' ');
   return line;
 }
@@ -53,14 +54,17 @@ TTextCommand LayoutText(const TTextStyle& style, const QString& text, const QRec
     const double total = spacing * static_cast<double>(lines.size());
     double top = box.y();
     if (total < box.height()) {
-      if (style.Alignment & Qt::AlignBottom) top = box.y() + box.height() - total;
-      else if (style.Alignment & Qt::AlignVCenter) top = box.y() + (box.height() - total) / 2.0;
+      if (style.Alignment & Qt::AlignBottom)
+        top = box.y() + box.height() - total;
+      else if (style.Alignment & Qt::AlignVCenter)
+        top = box.y() + (box.height() - total) / 2.0;
     }
     c.Lines.reserve(lines.size());
     for (size_t i = 0; i < lines.size(); ++i) {
       if (lines[i].Text.isEmpty()) continue;
-      c.Lines.push_back({lines[i].Text, QPointF(LineX(style.Alignment, box, lines[i].WidthUm),
-                                                top + spacing * static_cast<double>(i) + info.AscentUm)});
+      c.Lines.push_back(
+          {lines[i].Text, QPointF(LineX(style.Alignment, box, lines[i].WidthUm),
+                                  top + spacing * static_cast<double>(i) + info.AscentUm)});
     }
     return c;
   }
@@ -69,13 +73,16 @@ TTextCommand LayoutText(const TTextStyle& style, const QString& text, const QRec
   const bool leftAligned = !(style.Alignment & (Qt::AlignRight | Qt::AlignHCenter));
   double width = 0;
   // Measuring costs; a left-aligned text that surely fits needs none.
-  const bool surelyFits = static_cast<double>(line.size()) * info.MaxCharUm <= box.width() ||
-                          m.RoughWidthUm(style.Font, line) * 1.05 + info.HeightUm * 0.1 <= box.width();
+  const bool surelyFits =
+      static_cast<double>(line.size()) * info.MaxCharUm <= box.width() ||
+      m.RoughWidthUm(style.Font, line) * 1.05 + info.HeightUm * 0.1 <= box.width();
   if (style.AutoSize) {
     width = m.WidthUm(style.Font, line);
     const int w = static_cast<int>(std::ceil(width));
-    if (style.Alignment & Qt::AlignRight) c.Box.setLeft(box.x() + box.width() - w);
-    else if (style.Alignment & Qt::AlignHCenter) c.Box.setLeft(box.x() + (box.width() - w) / 2);
+    if (style.Alignment & Qt::AlignRight)
+      c.Box.setLeft(box.x() + box.width() - w);
+    else if (style.Alignment & Qt::AlignHCenter)
+      c.Box.setLeft(box.x() + (box.width() - w) / 2);
     c.Box.setWidth(w);
   } else if (!surelyFits) {
     line = m.Fit(style.Font, line, box.width());
@@ -84,9 +91,12 @@ TTextCommand LayoutText(const TTextStyle& style, const QString& text, const QRec
     width = m.WidthUm(style.Font, line);
   }
   double baseline;
-  if (style.Alignment & Qt::AlignBottom) baseline = box.y() + box.height() - info.DescentUm;
-  else if (style.Alignment & Qt::AlignVCenter) baseline = box.y() + (box.height() - info.HeightUm) / 2.0 + info.AscentUm;
-  else baseline = box.y() + info.AscentUm;
+  if (style.Alignment & Qt::AlignBottom)
+    baseline = box.y() + box.height() - info.DescentUm;
+  else if (style.Alignment & Qt::AlignVCenter)
+    baseline = box.y() + (box.height() - info.HeightUm) / 2.0 + info.AscentUm;
+  else
+    baseline = box.y() + info.AscentUm;
   const double x = style.AutoSize ? c.Box.x() : LineX(style.Alignment, box, width);
   c.Lines.push_back({line, QPointF(x, baseline)});
   return c;
@@ -99,7 +109,8 @@ int WrappedTextHeight(const TTextStyle& style, const QString& text, int widthUm,
   if (text.isEmpty()) return 0;
   const size_t n = m.Wrap(style.Font, text, widthUm).size();
   if (breaks)
-    for (size_t i = 1; i < n; ++i) breaks->push_back(static_cast<int>(std::floor(spacing * static_cast<double>(i))));
+    for (size_t i = 1; i < n; ++i)
+      breaks->push_back(static_cast<int>(std::floor(spacing * static_cast<double>(i))));
   return static_cast<int>(std::ceil(spacing * static_cast<double>(n)));
 }
 

@@ -14,7 +14,7 @@ TTextMeasurer::TTextMeasurer() : FDevice(1, 1, QImage::Format_ARGB32_Premultipli
   FDevice.setDotsPerMeterY(dotsPerMeter);
 }
 
-const TTextMeasurer::TFontInfo& TTextMeasurer::Info(const QFont& font) {
+TTextMeasurer::TFontInfo& TTextMeasurer::Entry(const QFont& font) {
   // Layouts use a handful of fonts and share QFont objects, so the
   // comparison usually succeeds on the first, shared-data check.
   if (FLast && FLast->Font == font) return *FLast;
@@ -25,10 +25,14 @@ const TTextMeasurer::TFontInfo& TTextMeasurer::Info(const QFont& font) {
     }
   }
   QFontMetricsF fm(font, &FDevice);
-  auto info = std::unique_ptr<TFontInfo>(new TFontInfo{font, fm, fm.ascent() * KUmPerPx,
-                                                       fm.descent() * KUmPerPx, fm.height() * KUmPerPx,
+  auto info = std::unique_ptr<TFontInfo>(new TFontInfo{font,
+                                                       fm,
+                                                       fm.ascent() * KUmPerPx,
+                                                       fm.descent() * KUmPerPx,
+                                                       fm.height() * KUmPerPx,
                                                        fm.lineSpacing() * KUmPerPx,
-                                                       fm.maxWidth() * KUmPerPx, {}});
+                                                       fm.maxWidth() * KUmPerPx,
+                                                       {}});
   info->Advance.fill(-1.0f);
   FFonts.push_back(std::move(info));
   FLast = FFonts.back().get();
@@ -41,7 +45,7 @@ double TTextMeasurer::WidthUm(const QFont& font, const QString& text) {
 }
 
 double TTextMeasurer::RoughWidthUm(const QFont& font, const QString& text) {
-  TFontInfo& info = const_cast<TFontInfo&>(Info(font));
+  TFontInfo& info = Entry(font);
   double px = 0;
   for (const QChar c : text) {
     const char16_t u = c.unicode();
@@ -102,8 +106,10 @@ QString TTextMeasurer::Fit(const QFont& font, const QString& text, double widthU
   int hi = text.size();
   while (lo < hi) {
     const int mid = (lo + hi + 1) / 2;
-    if (fm.horizontalAdvance(text.left(mid)) <= widthPx) lo = mid;
-    else hi = mid - 1;
+    if (fm.horizontalAdvance(text.left(mid)) <= widthPx)
+      lo = mid;
+    else
+      hi = mid - 1;
   }
   return text.left(lo);
 }

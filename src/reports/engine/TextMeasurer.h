@@ -40,7 +40,7 @@ class TTextMeasurer {
   // The fixed-resolution device, for laying out rich text.
   QPaintDevice* Device() { return &FDevice; }
 
-  const TFontInfo& Info(const QFont& font);
+  const TFontInfo& Info(const QFont& font) { return Entry(font); }
   double WidthUm(const QFont& font, const QString& text);
   // A quick width that is never much less than the true one (sum of the
   // characters' advances, before kerning), to skip exact measuring of texts
@@ -54,6 +54,7 @@ class TTextMeasurer {
 
  private:
   TTextMeasurer();
+  TFontInfo& Entry(const QFont& font);
   QImage FDevice;
   std::vector<std::unique_ptr<TFontInfo>> FFonts;
   TFontInfo* FLast = nullptr;

@@ -8,6 +8,7 @@
 #include <gmock/gmock.h>
 
 #include <functional>
+#include <ostream>
 
 namespace {
 
@@ -111,6 +112,10 @@ struct TOwnerCase {
   std::function<TSqliteTempdbOwner()> Owner;  // empty: no owner on record
   bool Reclaimed;
 };
+
+void PrintTo(const TOwnerCase& c, std::ostream* os) {
+  *os << c.Name;
+}
 
 class SqliteTempdbOwnerTest : public SqliteTempdbTestDb,
                               public testing::WithParamInterface<TOwnerCase> {};

@@ -119,6 +119,11 @@ const TRuleCase kRuleCases[] = {
      "CREATE TABLE [##LOCK-JAIL.JBLOG.0123] (DatabaseName VARCHAR(30) COLLATE TSQL, TimeLocked "
      "DATETIME)"},
     {"SelectIntoTemp", "SELECT a INTO #t FROM T", "CREATE TEMP TABLE [#t] AS SELECT a FROM T"},
+    {"CreateIndex", "CREATE UNIQUE NONCLUSTERED INDEX IX_A ON T (a, [MEDVISIT NO] DESC)",
+     "CREATE UNIQUE INDEX IX_A ON T (a, [MEDVISIT NO] DESC)"},
+    {"CreateView", "CREATE VIEW VedaVavi AS SELECT * FROM JAILBOOK (READUNCOMMITTED)",
+     "CREATE VIEW VedaVavi AS SELECT * FROM JAILBOOK"},
+    {"DropView", "DROP VIEW dbo.VedaVavi", "DROP VIEW VedaVavi"},
     {"TruncateBecomesDelete", "TRUNCATE TABLE HighestCase", "DELETE FROM HighestCase"},
     {"InsertSelect",
      "INSERT INTO HighestCase (BOOKNO, LEVEL) SELECT c.BOOKNO, s.[LEVEL] FROM JBCASE c "

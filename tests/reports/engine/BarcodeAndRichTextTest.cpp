@@ -39,7 +39,8 @@ TEST(BarcodeTest, Code128WithAndWithoutReadableText) {
   for (const TBarcodeCommand* c : codes) {
     EXPECT_EQ(c->Data, "B24-000123");
     EXPECT_GT(c->Bars.size(), 20u);
-    for (const QRectF& bar : c->Bars) EXPECT_TRUE(QRectF(c->Box).adjusted(-1, -1, 1, 1).contains(bar));
+    for (const QRectF& bar : c->Bars)
+      EXPECT_TRUE(QRectF(c->Box).adjusted(-1, -1, 1, 1).contains(bar));
   }
   EXPECT_TRUE(codes[0]->HumanText.empty());
   ASSERT_EQ(codes[1]->HumanText.size(), 1u);
@@ -49,7 +50,8 @@ TEST(BarcodeTest, Code128WithAndWithoutReadableText) {
 }
 
 TEST(BarcodeTest, UnencodableCharactersPrintWhatTheyCanOrNothing) {
-  OneFieldReport r({QString::fromUtf8("AB\u6f22\u5b57C"), QString::fromUtf8("\u6f22\u5b57"), QVariant(), ""});
+  OneFieldReport r(
+      {QString::fromUtf8("AB\u6f22\u5b57C"), QString::fromUtf8("\u6f22\u5b57"), QVariant(), ""});
   r.Detail(12).Barcode("VALUE", nullptr, TBarcodeType::Ean13).At(0, 0, 50, 10);
   TReport code128;
   auto doc = r.Generate();
@@ -67,9 +69,10 @@ TEST(BarcodeTest, UnencodableCharactersPrintWhatTheyCanOrNothing) {
 }
 
 TEST(RichTextTest, StretchesItsBandAndKeepsFormats) {
-  OneFieldReport r({QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs16 Inmate \\b refused\\b0  meal."
-                               "\\par Second paragraph\\par Third}"),
-                    QVariant(), QByteArray("Plain entry")});
+  OneFieldReport r(
+      {QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs16 Inmate \\b refused\\b0  meal."
+                  "\\par Second paragraph\\par Third}"),
+       QVariant(), QByteArray("Plain entry")});
   auto detail = r.Detail(6);
   detail.RichText("VALUE").At(20, 0, 150, 4).OnGetText([](QString& text) {
     if (text.isEmpty()) text = "No Comments";
@@ -108,7 +111,8 @@ TEST(CheckBoxTest, TickedForTrueValuesOnly) {
   auto doc = r.Generate();
   ASSERT_TRUE(doc);
   std::vector<bool> ticks;
-  for (const TCheckBoxCommand* c : CommandsOf<TCheckBoxCommand>(doc->Pages[0])) ticks.push_back(c->Checked);
+  for (const TCheckBoxCommand* c : CommandsOf<TCheckBoxCommand>(doc->Pages[0]))
+    ticks.push_back(c->Checked);
   EXPECT_EQ(ticks, (std::vector<bool>{true, false, false, true, false, true, false}));
 }
 

@@ -22,7 +22,8 @@ class DisplayFormatTest : public ::testing::TestWithParam<TFormatCase> {};
 
 TEST_P(DisplayFormatTest, FormatsAsTheProgramPrints) {
   const TFormatCase& c = GetParam();
-  EXPECT_EQ(FormatValue(c.Value, c.Format, c.BlankWhenZero, TFormatSettings()), c.Expected) << c.Name;
+  EXPECT_EQ(FormatValue(c.Value, c.Format, c.BlankWhenZero, TFormatSettings()), c.Expected)
+      << c.Name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -30,12 +31,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TFormatCase{"short date", At(2024, 3, 4, 21, 5), "mm/dd/yyyy", false, "03/04/2024"},
         TFormatCase{"regional short date", At(2024, 3, 14, 21, 5), "ddddd", false, "03/14/2024"},
-        TFormatCase{"date and short time", At(2024, 3, 14, 21, 5), "ddddd t", false, "03/14/2024 09:05 PM"},
+        TFormatCase{"date and short time", At(2024, 3, 14, 21, 5), "ddddd t", false,
+                    "03/14/2024 09:05 PM"},
         TFormatCase{"short time", At(1899, 12, 30, 0, 7), "t", false, "12:07 AM"},
         TFormatCase{"noon", At(1899, 12, 30, 12, 0), "hh:nn AM/PM", false, "12:00 PM"},
         TFormatCase{"long time", At(1899, 12, 30, 13, 2, 9), "tt", false, "01:02:09 PM"},
         TFormatCase{"minutes after an hour", At(2024, 3, 14, 8, 45), "hh:mm", false, "08:45"},
-        TFormatCase{"month names", At(2024, 3, 14), "mmm dd, yyyy (dddd)", false, "Mar 14, 2024 (Thursday)"},
+        TFormatCase{"month names", At(2024, 3, 14), "mmm dd, yyyy (dddd)", false,
+                    "Mar 14, 2024 (Thursday)"},
         TFormatCase{"long date", At(2024, 3, 14), "dddddd", false, "Mar/14/2024"},
         TFormatCase{"quoted text", At(2024, 3, 14), "'Day' d", false, "Day 14"},
         TFormatCase{"date text from the database", QString("2024-03-14 21:05:00"), "ddddd t", false,

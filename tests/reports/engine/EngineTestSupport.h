@@ -9,7 +9,9 @@
 #include <vector>
 
 // Readable QStrings in test failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 // Reading generated pages in tests.
 

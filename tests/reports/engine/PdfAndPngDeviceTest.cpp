@@ -22,7 +22,8 @@ class RosterDocument : public ::testing::Test {
  protected:
   RosterDocument() : Rows({"FACICODE", "FACILITY", "NAME", "BOOKDATE"}), Pipe("ppInmates", &Rows) {
     for (int i = 0; i < 60; ++i)
-      Rows.AddRow({i < 45 ? "F1" : "F2", i < 45 ? "Main Jail" : "Annex", QStringLiteral("DOE, JOHN %1").arg(i + 1),
+      Rows.AddRow({i < 45 ? "F1" : "F2", i < 45 ? "Main Jail" : "Annex",
+                   QStringLiteral("DOE, JOHN %1").arg(i + 1),
                    QDateTime(QDate(2024, 3, 1 + i % 28), QTime(0, 0), Qt::UTC)});
     TLayoutBuilder b(Report);
     b.Letter().Portrait().Pipeline(&Pipe).Title("Active Inmate Roster");
@@ -127,7 +128,8 @@ TEST_F(RosterDocument, CancelledGenerationWritesNoPdf) {
 
 TEST_F(RosterDocument, UnwritableFolderIsAnError) {
   ASSERT_TRUE(Doc);
-  EXPECT_THROW(TPdfDevice().Write(*Doc, Dir.filePath("no/such/folder/roster.pdf")), EReportDeviceError);
+  EXPECT_THROW(TPdfDevice().Write(*Doc, Dir.filePath("no/such/folder/roster.pdf")),
+               EReportDeviceError);
 }
 
 TEST_F(RosterDocument, PngPagesShowTheDrawing) {

@@ -66,20 +66,22 @@ QByteArray Metafile() {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, PictureFieldTest,
-    ::testing::Values(TPictureCase{"jpeg", Encode(Sample(), "JPEG"), TPictureKind::Jpeg, true},
-                      TPictureCase{"bitmap", Encode(Sample(), "BMP"), TPictureKind::Bitmap, true},
-                      TPictureCase{"bitmap with header", WithHeader(Encode(Sample(), "BMP")), TPictureKind::Bitmap,
-                                   true},
-                      TPictureCase{"header with a wrong length", WithHeader(Encode(Sample(), "BMP")) + "xx",
-                                   TPictureKind::None, false},
-                      TPictureCase{"placeable metafile", Metafile(), TPictureKind::Metafile, false},
-                      TPictureCase{"png is not a kind the program stores", Encode(Sample(), "PNG"),
-                                   TPictureKind::None, false},
-                      TPictureCase{"garbage", QByteArray("\x13\x37garbage bytes"), TPictureKind::None, false},
-                      TPictureCase{"truncated jpeg", Encode(Sample(), "JPEG").left(40), TPictureKind::Jpeg, false},
-                      TPictureCase{"truncated bitmap", QByteArray("BM\x10"), TPictureKind::Bitmap, false},
-                      TPictureCase{"one byte", QByteArray("B"), TPictureKind::None, false},
-                      TPictureCase{"empty", QByteArray(), TPictureKind::None, false}));
+    ::testing::Values(
+        TPictureCase{"jpeg", Encode(Sample(), "JPEG"), TPictureKind::Jpeg, true},
+        TPictureCase{"bitmap", Encode(Sample(), "BMP"), TPictureKind::Bitmap, true},
+        TPictureCase{"bitmap with header", WithHeader(Encode(Sample(), "BMP")),
+                     TPictureKind::Bitmap, true},
+        TPictureCase{"header with a wrong length", WithHeader(Encode(Sample(), "BMP")) + "xx",
+                     TPictureKind::None, false},
+        TPictureCase{"placeable metafile", Metafile(), TPictureKind::Metafile, false},
+        TPictureCase{"png is not a kind the program stores", Encode(Sample(), "PNG"),
+                     TPictureKind::None, false},
+        TPictureCase{"garbage", QByteArray("\x13\x37garbage bytes"), TPictureKind::None, false},
+        TPictureCase{"truncated jpeg", Encode(Sample(), "JPEG").left(40), TPictureKind::Jpeg,
+                     false},
+        TPictureCase{"truncated bitmap", QByteArray("BM\x10"), TPictureKind::Bitmap, false},
+        TPictureCase{"one byte", QByteArray("B"), TPictureKind::None, false},
+        TPictureCase{"empty", QByteArray(), TPictureKind::None, false}));
 
 TEST(PictureFieldTest2, BitmapWithHeaderPrintsTheSameAsWithout) {
   const QByteArray bitmap = Encode(Sample(), "BMP");

@@ -27,7 +27,9 @@ class ReportGeneratorTest : public ::testing::Test {
 
   void AddRows(const QString& facility, int count, double amount = 1.0) {
     for (int i = 0; i < count; ++i)
-      Rows.AddRow({facility, QStringLiteral("%1-%2").arg(facility).arg(i + 1, 3, 10, QLatin1Char('0')), amount});
+      Rows.AddRow({facility,
+                   QStringLiteral("%1-%2").arg(facility).arg(i + 1, 3, 10, QLatin1Char('0')),
+                   amount});
   }
 
   std::shared_ptr<TReportDocument> Generate() {
@@ -49,7 +51,8 @@ TEST_F(ReportGeneratorTest, PageSetDescriptionKnowsThePageCountOnEveryPage) {
   ASSERT_TRUE(doc);
   ASSERT_EQ(doc->Pages.size(), 5u);
   for (int i = 0; i < 5; ++i) {
-    EXPECT_TRUE(FindText(doc->Pages[i], QStringLiteral("Page %1 of 5").arg(i + 1))) << "page " << i + 1;
+    EXPECT_TRUE(FindText(doc->Pages[i], QStringLiteral("Page %1 of 5").arg(i + 1)))
+        << "page " << i + 1;
     EXPECT_EQ(doc->Pages[i].PageNo, i + 1);
     EXPECT_EQ(doc->Pages[i].PageCount, 5);
   }
@@ -93,7 +96,8 @@ struct TKeepTogetherCase {
   int ExpectedHeaderPage;
 };
 
-class KeepTogetherTest : public ReportGeneratorTest, public ::testing::WithParamInterface<TKeepTogetherCase> {};
+class KeepTogetherTest : public ReportGeneratorTest,
+                         public ::testing::WithParamInterface<TKeepTogetherCase> {};
 
 TEST_P(KeepTogetherTest, GroupThatDoesNotFitMovesWhole) {
   auto group = B.Group("FACICODE").KeepTogether(GetParam().KeepTogether);
@@ -112,7 +116,8 @@ TEST_P(KeepTogetherTest, GroupThatDoesNotFitMovesWhole) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, KeepTogetherTest,
-                         ::testing::Values(TKeepTogetherCase{true, 1}, TKeepTogetherCase{false, 0}));
+                         ::testing::Values(TKeepTogetherCase{true, 1},
+                                           TKeepTogetherCase{false, 0}));
 
 TEST_F(ReportGeneratorTest, KeepTogetherGroupLargerThanAPageStartsWhereItIs) {
   auto group = B.Group("FACICODE").KeepTogether();
@@ -257,13 +262,16 @@ TEST_F(ReportGeneratorTest, PageHeaderCanSkipTheFirstPageAndFooterTheLast) {
 TEST_F(ReportGeneratorTest, BeforePrintHidesComponentsPerRecord) {
   auto detail = TBandBuilder(Report.DetailBand(), &Pipe);
   TReportLabel* sealed = detail.Label("Sealed Case").At(100, 1, 30, 5);
-  Report.DetailBand()->BeforePrint = [&] { sealed->Visible = Pipe.GetFieldValue("AMOUNT").toDouble() > 5; };
+  Report.DetailBand()->BeforePrint = [&] {
+    sealed->Visible = Pipe.GetFieldValue("AMOUNT").toDouble() > 5;
+  };
   Rows.AddRow({"A", "Open", 1.0});
   Rows.AddRow({"A", "Closed", 9.0});
   auto doc = Generate();
   ASSERT_TRUE(doc);
   ASSERT_EQ(CountText(*doc, "Sealed Case"), 1);
-  EXPECT_EQ(FindText(doc->Pages[0], "Sealed Case")->Box.y(), FindText(doc->Pages[0], "Closed")->Box.y());
+  EXPECT_EQ(FindText(doc->Pages[0], "Sealed Case")->Box.y(),
+            FindText(doc->Pages[0], "Closed")->Box.y());
 }
 
 TEST_F(ReportGeneratorTest, SubReportPrintsLinkedDetailRowsUnderEachMaster) {
@@ -313,6 +321,24 @@ TEST_F(ReportGeneratorTest, DetailPipelineReadsTheRowLinkedToTheCurrentMaster) {
   const QStringList texts = PageTexts(doc->Pages[0]);
   EXPECT_TRUE(texts.contains("Total Inmates: 12"));
   EXPECT_TRUE(texts.contains("Total Inmates: 7"));
+}
+
+TEST_F(ReportGeneratorTest, CurrentRecordPipelinePrintsTheDatasetsCurrentRow) {
+  TMemoryDataSource agencies({"NAME"});
+  agencies.AddRow({"First Agency"});
+  agencies.AddRow({"Current Agency"});
+  agencies.SetCurrentRow(1);
+  TReportPipeline agencyPipe("ppAgency", &agencies);
+  agencyPipe.SetRecordRange(TRecordRange::CurrentRecord);
+  TBandBuilder(Report.PageHeaderBand(), &Pipe).DBText("NAME", &agencyPipe).At(100, 1, 60, 5);
+  EXPECT_EQ(agencyPipe.Rows(), std::vector<int>{1});
+  EXPECT_EQ(agencyPipe.GetFieldAsString("name"), "Current Agency");
+  AddRows("A", KRowsPerPage + 1);
+  auto doc = Generate();
+  ASSERT_TRUE(doc);
+  ASSERT_EQ(doc->Pages.size(), 2u);
+  EXPECT_EQ(CountText(*doc, "Current Agency"), 2);
+  EXPECT_EQ(CountText(*doc, "First Agency"), 0);
 }
 
 TEST_F(ReportGeneratorTest, ProgressIsReportedAndCancellingReturnsNoDocument) {
@@ -427,9 +453,10 @@ TEST(StandardBlocksTest, AgencyHeaderAndFooterPrintTheirTexts) {
   const TReportPage& page = doc->Pages[0];
   EXPECT_EQ(page.WidthUm, 279400);
   const QStringList texts = PageTexts(page);
-  for (const char* expected : {"Tally County Sheriff", "Active Inmate Roster", "Main Jail", "From:", "03/01/2024",
-                               "To:", "03/31/2024", "Name", "Class\nCode", "Smith", "Printed On:",
-                               "03/14/2024 09:05 PM", "User Name:", "jdoe", "Page 1 of 1"})
+  for (const char* expected :
+       {"Tally County Sheriff", "Active Inmate Roster", "Main Jail", "From:", "03/01/2024",
+        "To:", "03/31/2024", "Name", "Class\nCode", "Smith", "Printed On:", "03/14/2024 09:05 PM",
+        "User Name:", "jdoe", "Page 1 of 1"})
     EXPECT_TRUE(texts.contains(expected)) << expected;
   EXPECT_EQ(FindText(page, "Class\nCode")->Lines.size(), 2u);
   // Double rule at the top, a rule closing the block.
@@ -440,6 +467,35 @@ TEST(StandardBlocksTest, AgencyHeaderAndFooterPrintTheirTexts) {
   // The facility sits between the logos, centred on the page.
   const TTextCommand* facility = FindText(page, "Main Jail");
   EXPECT_EQ(facility->Box.x() + facility->Box.width() / 2, 6350 + report.PrintableWidthUm() / 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PaperTest, PagesTakeTheLayoutsPaperAndOrientation) {
+  struct TCase {
+    std::function<void(TLayoutBuilder&)> Set;
+    int Width;
+    int Height;
+  };
+  const TCase cases[] = {
+      {[](TLayoutBuilder& b) { b.Letter().Portrait(); }, 215900, 279400},
+      {[](TLayoutBuilder& b) { b.Letter().Landscape(); }, 279400, 215900},
+      {[](TLayoutBuilder& b) { b.Legal().Landscape(); }, 355600, 215900},
+      {[](TLayoutBuilder& b) { b.Paper(101.6, 50.8).Portrait(); }, 101600, 50800},
+  };
+  for (const TCase& c : cases) {
+    TReport report;
+    TLayoutBuilder b(report);
+    c.Set(b);
+    b.Detail(5).Label("x").At(0, 0, 10, 4);
+    auto doc = TReportGenerator(report).Generate();
+    ASSERT_TRUE(doc);
+    ASSERT_EQ(doc->Pages.size(), 1u);
+    EXPECT_EQ(doc->Pages[0].WidthUm, c.Width);
+    EXPECT_EQ(doc->Pages[0].HeightUm, c.Height);
+  }
 }
 
 }  // namespace

@@ -33,17 +33,20 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TRtfCase{"plain text passes through", "Inmate moved to cell 12.\nNo incident.",
                  "Inmate moved to cell 12.\nNo incident."},
-        TRtfCase{"paragraphs and tables skipped",
-                 "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1 Times New Roman;}}"
-                 "{\\colortbl ;\\red255\\green0\\blue0;}\\viewkind4\\pard\\f0\\fs20 First line\\par "
-                 "Second \\b bold\\b0  line\\par}",
-                 "First line\nSecond bold line"},
+        TRtfCase{
+            "paragraphs and tables skipped",
+            "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1 Times New Roman;}}"
+            "{\\colortbl ;\\red255\\green0\\blue0;}\\viewkind4\\pard\\f0\\fs20 First line\\par "
+            "Second \\b bold\\b0  line\\par}",
+            "First line\nSecond bold line"},
         TRtfCase{"escapes", "{\\rtf1 Caf\\'e9 \\{braces\\} back\\\\slash\\tab tab\\line next}",
                  "Caf\u00e9 {braces} back\\slash\ttab\nnext"},
         TRtfCase{"unicode with fallback", "{\\rtf1\\uc1 Price \\u8364?5 and \\u-3937?}",
                  "Price \u20ac5 and \uf09f"},
-        TRtfCase{"ignorable destinations", "{\\rtf1{\\*\\generator Riched20;}{\\info{\\author X}}Text}", "Text"},
-        TRtfCase{"field result", "{\\rtf1{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt shown}}}", "shown"},
+        TRtfCase{"ignorable destinations",
+                 "{\\rtf1{\\*\\generator Riched20;}{\\info{\\author X}}Text}", "Text"},
+        TRtfCase{"field result", "{\\rtf1{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt shown}}}",
+                 "shown"},
         TRtfCase{"missing closing braces", "{\\rtf1 Unclosed {\\b group", "Unclosed group"},
         TRtfCase{"extra closing braces", "{\\rtf1 One}} Two}", "One Two"},
         TRtfCase{"cut-off escape", "{\\rtf1 Broken \\'", "Broken "},
@@ -54,11 +57,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RtfReaderFormatTest, KeepsBoldItalicSizeFontAndColour) {
   QTextDocument doc;
-  TRtfReader::Read(QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Times New Roman;}}"
-                              "{\\colortbl ;\\red255\\green0\\blue0;}"
-                              "\\f0\\fs20 plain \\b bold\\b0  \\i\\ul it\\i0\\ulnone  \\f1\\fs32 big \\cf1 red\\par"
-                              "\\qc centred}"),
-                   doc, QFont("Arial", 8));
+  TRtfReader::Read(
+      QByteArray(
+          "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Times New Roman;}}"
+          "{\\colortbl ;\\red255\\green0\\blue0;}"
+          "\\f0\\fs20 plain \\b bold\\b0  \\i\\ul it\\i0\\ulnone  \\f1\\fs32 big \\cf1 red\\par"
+          "\\qc centred}"),
+      doc, QFont("Arial", 8));
   const QTextBlock first = doc.begin();
   auto formatAt = [&](const QString& word) {
     for (QTextBlock::iterator it = first.begin(); !it.atEnd(); ++it)
