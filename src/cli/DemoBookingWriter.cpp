@@ -7,10 +7,6 @@
 
 namespace {
 
-QString FullName(const TDemoPerson& p) {
-  return (p.LName + QStringLiteral(", ") + p.FName + QLatin1Char(' ') + p.MName).trimmed();
-}
-
 void WritePeople(TDemoContext& c, TDemoRandom& r) {
   TDemoTableWriter mni(c.Db(), QStringLiteral("MNI"));
   TDemoTableWriter arrest(c.Db(), QStringLiteral("ARREST"));

@@ -301,7 +301,8 @@ void WriteStorage(TDemoContext& context) {
         .Set("UNIQUEKEY", DemoFixedKey("PROPL", s.LocKey));
     locations.Insert();
     for (int c = 1; c <= s.Containers; ++c) {
-      containers.Set("CONTAINERID", ++containerId)
+      ++containerId;
+      containers.Set("CONTAINERID", containerId)
           .Set("LOCKEY", s.LocKey)
           .Set("LOCATIONCODE", s.Code)
           .Set("CONTAINER", QStringLiteral("BIN %1").arg(c, 3, 10, QLatin1Char('0')))

@@ -60,10 +60,6 @@ int TDemoRandom::Weighted(const std::vector<int>& weights) {
   return int(weights.size()) - 1;
 }
 
-const char* TDemoRandom::Pick(std::initializer_list<const char*> items) {
-  return items.begin()[Int(0, int(items.size()) - 1)];
-}
-
 QString TDemoRandom::Digits(int length) {
   QString text;
   text.reserve(length);

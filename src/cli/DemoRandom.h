@@ -31,7 +31,10 @@ class TDemoRandom {
   const T& Pick(const std::vector<T>& items) {
     return items[size_t(Int(0, int(items.size()) - 1))];
   }
-  const char* Pick(std::initializer_list<const char*> items);
+  template <typename T>
+  T Pick(std::initializer_list<T> items) {
+    return items.begin()[Int(0, int(items.size()) - 1)];
+  }
 
   template <typename T>
   void Shuffle(std::vector<T>& items) {

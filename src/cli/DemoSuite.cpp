@@ -128,12 +128,13 @@ void WriteEmployees(TDemoContext& context) {
   const QString agency = context.PrimaryAgency().Abbrev;
   int callNo = 100;
   auto write = [&](const QString& perNo, const QString& last, const QString& first, bool hide) {
+    ++callNo;
     w.Set("PERNO", perNo)
         .Set("HIDE", hide)
         .Set("LNAME", last)
         .Set("FNAME", first)
         .Set("NAME", (last + QStringLiteral(", ") + first))
-        .Set("CALLNO", QString::number(++callNo))
+        .Set("CALLNO", QString::number(callNo))
         .Set("AGENCY", agency)
         .Set("PRIMARYAGENCY", agency)
         .Set("OFFICE_NO", QStringLiteral("386-758-%1").arg(callNo + 1000))
@@ -183,10 +184,11 @@ void WriteChoices(TDemoContext& context) {
   TDemoTableWriter w(context.Db(), QStringLiteral("CfgChoices"));
   int priority = 0;
   for (const TDemoCode& type : DemoPropertyTypes()) {
+    ++priority;
     w.Set("GroupID", DemoPropertyGroup())
         .Set("ChoiceID", QString::fromLatin1(type.Code).toInt())
         .Set("LongDescr", type.Desc)
-        .Set("Priority", ++priority)
+        .Set("Priority", priority)
         .Set("UniqueKey", DemoFixedKey("CHOI", priority));
     w.Insert();
   }

@@ -7,8 +7,8 @@ namespace {
 bool HasJailBookFullAccess(const char* ASection) {
   if (!dtmAccess || dtmAccess->UserName().isEmpty()) return false;
   return dtmAccess->GetAccessLevel(dtmAccess->UserName(), QStringLiteral("JAIL"),
-                                   QStringLiteral("JAILBOOK"), QString::fromLatin1(ASection)) ==
-         QLatin1String("FA");
+                                   QStringLiteral("JAILBOOK"),
+                                   QString::fromLatin1(ASection)) == QLatin1String("FA");
 }
 
 }  // namespace

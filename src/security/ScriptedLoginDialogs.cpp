@@ -36,8 +36,9 @@ void TScriptedLoginDialogs::AddLoginCancel() {
 void TScriptedLoginDialogs::AddPasswordChange(const QString& ANewPassword,
                                               const QString& AConfirmPassword,
                                               const QString& AOldPassword) {
-  FPasswords.push_back(TPasswordAnswer{false, AOldPassword, ANewPassword,
-                                       AConfirmPassword.isNull() ? ANewPassword : AConfirmPassword});
+  FPasswords.push_back(
+      TPasswordAnswer{false, AOldPassword, ANewPassword,
+                      AConfirmPassword.isNull() ? ANewPassword : AConfirmPassword});
 }
 
 void TScriptedLoginDialogs::AddPasswordCancel() {
@@ -46,8 +47,8 @@ void TScriptedLoginDialogs::AddPasswordCancel() {
 
 bool TScriptedLoginDialogs::ExecuteLoginDialog(TLoginDialogModel& AModel) {
   FShownLogins.push_back({AModel.Caption, AModel.AllowChangePassword});
-  const auto answer =
-      Take(FLogins, FCancelWhenExhausted, QStringLiteral("login dialog \"%1\"").arg(AModel.Caption));
+  const auto answer = Take(FLogins, FCancelWhenExhausted,
+                           QStringLiteral("login dialog \"%1\"").arg(AModel.Caption));
   if (answer.Cancel) return false;
   AModel.SetUserName(answer.UserName);
   AModel.SetPassword(answer.Password);
@@ -61,9 +62,8 @@ bool TScriptedLoginDialogs::ExecuteChangePasswordDialog(TChangePasswordModel& AM
       {AModel.UserName(), AModel.RequireOldPassword(), AModel.MessageVisible(), AModel.Message()});
   AModel.Show();
   for (;;) {
-    const auto answer =
-        Take(FPasswords, FCancelWhenExhausted,
-             QStringLiteral("password dialog of %1").arg(AModel.UserName()));
+    const auto answer = Take(FPasswords, FCancelWhenExhausted,
+                             QStringLiteral("password dialog of %1").arg(AModel.UserName()));
     if (answer.Cancel) return false;
     AModel.SetOldPassword(answer.OldPassword);
     AModel.SetNewPassword(answer.NewPassword);

@@ -125,11 +125,9 @@ void TdtmAccess::ReadSettings() {
 }
 
 void TdtmAccess::PrepareComponents() {
-  for (TKsCustomDataSet* ds :
-       std::initializer_list<TKsCustomDataSet*>{&qryCheckPassword, &qryUpdatePassword,
-                                                &qryFindUserByWindowsUserName, &qryMaxFieldLength,
-                                                &qryUserEmployee, &spLogin, &spLogout,
-                                                &spWriteLoginHistory, &spCheckPasswordStrength})
+  for (TKsCustomDataSet* ds : std::initializer_list<TKsCustomDataSet*>{
+           &qryCheckPassword, &qryUpdatePassword, &qryFindUserByWindowsUserName, &qryMaxFieldLength,
+           &qryUserEmployee, &spLogin, &spLogout, &spWriteLoginHistory, &spCheckPasswordStrength})
     ds->SetConnection(&dbEmpMast);
 
   qryCheckPassword.SQL().SetText(
@@ -154,8 +152,8 @@ void TdtmAccess::PrepareComponents() {
       QStringLiteral("WHERE"),
       QStringLiteral("  WindowsUserName = :WindowsUserName"),
   });
-  qryMaxFieldLength.SQL().SetText(QStringLiteral(
-      "SELECT COLUMNPROPERTY(OBJECT_ID('USERS'), :Field, 'PRECISION') AS LENGTH"));
+  qryMaxFieldLength.SQL().SetText(
+      QStringLiteral("SELECT COLUMNPROPERTY(OBJECT_ID('USERS'), :Field, 'PRECISION') AS LENGTH"));
   qryUserEmployee.SQL().SetLines({
       QStringLiteral("SELECT"),
       QStringLiteral("  Users.UserName,"),
@@ -195,8 +193,8 @@ void TdtmAccess::PrepareComponents() {
 // --- login side -----------------------------------------------------------
 
 QString TdtmAccess::GetWindowsUserName() const {
-  // The system call filled a 256-character buffer; the suite keeps 30.
-  return FWindowsUserNameSource ? FWindowsUserNameSource().left(256).left(30) : QString();
+  // The suite's tables keep 30 characters of it.
+  return FWindowsUserNameSource ? FWindowsUserNameSource().left(30) : QString();
 }
 
 void TdtmAccess::SetWindowsUserNameSource(std::function<QString()> ASource) {
@@ -277,8 +275,8 @@ QString TdtmAccess::DialogLogin(const QString& ACaption, bool APrimaryLogin) {
       QString newPassword;
       if (expired)
         accepted = ShowChangePasswordDialog(
-            userName, false, QStringLiteral("Your password has expired and must be changed."),
-            this, &newPassword);
+            userName, false, QStringLiteral("Your password has expired and must be changed."), this,
+            &newPassword);
       else if (changePassword)
         accepted = ShowChangePasswordDialog(userName, false, QString(), this, &newPassword);
       if (!newPassword.isEmpty()) password = newPassword;
@@ -357,9 +355,9 @@ void TdtmAccess::AfterLogin(const QString& AName) {
 }
 
 void TdtmAccess::RecomputeCanViewJuvenileInfo() {
-  FCanViewJuvenileInfo = GetAccessLevel(FUserName, QStringLiteral("RMS"),
-                                        QStringLiteral("ALL_APPS"),
-                                        QStringLiteral("VIEWJUV")) == QLatin1String("FA");
+  FCanViewJuvenileInfo =
+      GetAccessLevel(FUserName, QStringLiteral("RMS"), QStringLiteral("ALL_APPS"),
+                     QStringLiteral("VIEWJUV")) == QLatin1String("FA");
 }
 
 void TdtmAccess::RunAfterLoginEvents() {
@@ -399,8 +397,8 @@ bool TdtmAccess::CheckUserPassWord(const QString& sLoginName, const QString& sPa
   qryCheckPassword.ParamByName(QStringLiteral("UserName")).SetAsString(sLoginName);
   qryCheckPassword.ParamByName(QStringLiteral("Password")).SetAsString(sPassWord);
   qryCheckPassword.Open();
-  const bool valid =
-      !qryCheckPassword.IsEmpty() && qryCheckPassword.FieldByName(QStringLiteral("Valid")).AsBoolean();
+  const bool valid = !qryCheckPassword.IsEmpty() &&
+                     qryCheckPassword.FieldByName(QStringLiteral("Valid")).AsBoolean();
   qryCheckPassword.Close();
   return valid;
 }

@@ -27,8 +27,7 @@ bool IsEnter(const QKeyEvent* key) {
 }  // namespace
 
 TfrmLoginDialog::TfrmLoginDialog(TLoginDialogModel& AModel, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      FModel(AModel) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), FModel(AModel) {
   setObjectName(QStringLiteral("frmLoginDialog"));
   setWindowTitle(AModel.Caption);
 
@@ -52,8 +51,8 @@ TfrmLoginDialog::TfrmLoginDialog(TLoginDialogModel& AModel, QWidget* parent)
 
   pnlChangePassword = new QFrame(this);
   pnlChangePassword->setObjectName(QStringLiteral("pnlChangePassword"));
-  chkChangePassword = new QCheckBox(QStringLiteral("&Change password after login"),
-                                    pnlChangePassword);
+  chkChangePassword =
+      new QCheckBox(QStringLiteral("&Change password after login"), pnlChangePassword);
   chkChangePassword->setObjectName(QStringLiteral("chkChangePassword"));
   auto* panelLayout = new QHBoxLayout(pnlChangePassword);
   panelLayout->setContentsMargins(0, 0, 0, 0);
@@ -150,8 +149,8 @@ bool TfrmLoginDialog::eventFilter(QObject* watched, QEvent* event) {
 void TfrmLoginDialog::btnLoginClick() {
   FModel.SetUserName(edtUserName->text());
   FModel.SetPassword(edtPassword->text());
-  FModel.ChangePasswordAfterLogin = pnlChangePassword->isVisibleTo(this) &&
-                                    chkChangePassword->isChecked();
+  FModel.ChangePasswordAfterLogin =
+      pnlChangePassword->isVisibleTo(this) && chkChangePassword->isChecked();
   accept();
 }
 

@@ -4,6 +4,7 @@
 #include "data/KsSQLDatabase.h"
 #include "data/driver/DbConnection.h"
 #include "data/sqlite/SqliteStatementTranslator.h"
+#include "data/sqlite/SqliteTempdb.h"
 
 #include <QTemporaryDir>
 
@@ -11,15 +12,27 @@
 
 #include <memory>
 
+// SQLite's own statement step, but the statements on lock tables
+// ("[tempdb].[dbo].[##LOCK-...]") go to the tempdb layer that keeps them.
+class TPlainSqliteWithLockTables : public ISqliteStatementTranslator {
+ public:
+  std::vector<TSqliteStatement> Translate(const QString& sql, sqlite3* db) override {
+    if (sql.contains(QLatin1String("##LOCK-")))
+      return SqliteTempdbStatementTranslator()->Translate(sql, db);
+    return DefaultSqliteStatements(sql);
+  }
+};
+
 // A real SQLite file holding a small booking table, and a connection
 // component on it.
 class DataTestDb : public ::testing::Test {
  protected:
   void SetUp() override {
     // The fixture and its checks are SQLite's own SQL: they run with the
-    // plain statement step whatever translation the process has installed.
+    // plain statement step whatever translation the process has installed,
+    // except the record locks' statements, which need the lock tables.
     FInstalled = SqliteStatementTranslator();
-    SetSqliteStatementTranslator(nullptr);
+    SetSqliteStatementTranslator(std::make_shared<TPlainSqliteWithLockTables>());
     ASSERT_TRUE(FDir.isValid());
     FPath = FDir.filePath(QStringLiteral("jail.db"));
     auto create =

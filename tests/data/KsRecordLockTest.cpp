@@ -80,11 +80,7 @@ class RecordLockTest : public testing::Test {
   }
 
   static std::shared_ptr<ISqliteStatementTranslator> TempdbTranslator() {
-    static const std::shared_ptr<ISqliteStatementTranslator> translator = [] {
-      InstallSqliteTempdb();
-      return SqliteStatementTranslator();
-    }();
-    return translator;
+    return SqliteTempdbStatementTranslator();
   }
 
   static std::unique_ptr<TKsMSQuery> Bookings(TKsSQLDatabase& db, const QString& key = "K1") {

@@ -126,14 +126,13 @@ TEST_F(DialogViewTest, PasswordDialogShowsWhatTheCallerAsksFor) {
     EXPECT_EQ(dialog->edtUserName->text(), "DEMO");
     EXPECT_TRUE(dialog->edtUserName->isReadOnly());
     EXPECT_EQ(dialog->focusWidget(), dialog->edtNewPassword);
-    for (QLineEdit* edit : {dialog->edtOldPassword, dialog->edtNewPassword,
-                            dialog->edtConfirmPassword})
+    for (QLineEdit* edit :
+         {dialog->edtOldPassword, dialog->edtNewPassword, dialog->edtConfirmPassword})
       EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
     dialog->btnCancel->click();
   });
-  EXPECT_FALSE(ShowChangePasswordDialog("demo", false,
-                                        "Your password has expired and must be changed.",
-                                        access.get()));
+  EXPECT_FALSE(ShowChangePasswordDialog(
+      "demo", false, "Your password has expired and must be changed.", access.get()));
 }
 
 TEST_F(DialogViewTest, PasswordDialogStaysOpenUntilTheChangeIsAccepted) {

@@ -103,6 +103,11 @@ TEST_F(LoginTest, TextsAreSentInCapitalsAndTheUserNameCutToTheColumn) {
   EXPECT_EQ(Login(), "DEMO");
   Dialogs.AddLogin("abcdefghijklmnopqrstuvwxyz", "longname1");
   EXPECT_EQ(Login(), "ABCDEFGHIJKLMNOPQRST");
+  // An empty name is the server's to refuse; the dialog comes back.
+  Dialogs.AddLogin("", "DEMO2024");
+  Dialogs.AddLoginCancel();
+  EXPECT_EQ(Login(), QString());
+  EXPECT_EQ(Texts(TPromptKind::pkTimed), QStringList({"Please enter your user name."}));
 }
 
 TEST_F(LoginTest, QuotesInTheTypedTextsAreData) {
@@ -181,8 +186,9 @@ TEST_F(LoginTest, ACancelledChangeAfterLoginLogsNobodyIn) {
 }
 
 TEST_F(LoginTest, AnUnreachableDatabaseShowsTheErrorAndLogsNobodyIn) {
-  Exec("UPDATE ConnectLib SET ConnString = 'Provider=SQLite;Data Source=gone.db' "
-       "WHERE ProgramID = 'EmpMast'");
+  Exec(
+      "UPDATE ConnectLib SET ConnString = 'Provider=SQLite;Data Source=gone.db' "
+      "WHERE ProgramID = 'EmpMast'");
   Dialogs.AddLogin("DEMO", "DEMO2024");
   EXPECT_EQ(Login(), QString());
   ASSERT_EQ(Prompts.Count(TPromptKind::pkError), 1);
@@ -196,8 +202,9 @@ TEST_F(LoginTest, AnUnreachableDatabaseShowsTheErrorAndLogsNobodyIn) {
 TEST_F(LoginTest, AFailureAfterTheServerAcceptedLogsTheUserOutAgain) {
   // The user-access database is gone: the login itself passes, reading
   // the user's levels afterwards fails.
-  Exec("UPDATE ConnectLib SET ConnString = 'Provider=SQLite;Data Source=gone.db' "
-       "WHERE ProgramID = 'UserAccess'");
+  Exec(
+      "UPDATE ConnectLib SET ConnString = 'Provider=SQLite;Data Source=gone.db' "
+      "WHERE ProgramID = 'UserAccess'");
   Dialogs.AddLogin("DEMO", "DEMO2024");
   EXPECT_EQ(Login(), QString());
   EXPECT_EQ(Prompts.Count(TPromptKind::pkError), 1);
@@ -231,8 +238,7 @@ TEST_F(LoginTest, WindowsAccountIsIgnoredUnlessBothSettingsAllowIt) {
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Ini.toStdString());
     WriteIni(c.Ini);
-    Exec("UPDATE Users SET UseWindowsAuthentication = ?1 WHERE UserName = 'WINUSER'",
-         {c.UserFlag});
+    Exec("UPDATE Users SET UseWindowsAuthentication = ?1 WHERE UserName = 'WINUSER'", {c.UserFlag});
     Access = NewAccess();
     Access->SetWindowsUserNameSource([] { return QStringLiteral("jdoe"); });
     Dialogs.AddLoginCancel();

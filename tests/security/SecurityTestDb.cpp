@@ -19,16 +19,8 @@ void SecurityTestDb::SetUp() {
   // A fixture needs no crash safety; skipping the disk flushes keeps it quick.
   FDb->ExecuteNative("PRAGMA synchronous = OFF");
   FDb->StartTransaction();
-  for (const TSchemaScript& script : EmbeddedSchemaScripts())
-    if (script.Name == QLatin1String("010_config.sql") ||
-        script.Name == QLatin1String("030_security.sql"))
-      FDb->ExecuteNative(script.Sql);
+  ApplyEmbeddedSchema(*FDb);
   for (const char* sql : {
-           "CREATE TABLE IF NOT EXISTS EMPMAST (PERNO varchar(15) COLLATE TSQL PRIMARY KEY, "
-           "NAME varchar(50) COLLATE TSQL, PRIMARYAGENCY varchar(4) COLLATE TSQL, "
-           "OFFICE_NO varchar(20) COLLATE TSQL)",
-           "CREATE TABLE IF NOT EXISTS CFGAGNCY (ORG_ABBREV varchar(4) COLLATE TSQL, "
-           "ORG varchar(50) COLLATE TSQL, ORG_STATEA varchar(2) COLLATE TSQL, [PRIMARY] bit)",
            "INSERT INTO ConnectLib (ProgramID, ConnString) VALUES "
            "('EmpMast', 'Provider=SQLite;Data Source=suite.db'), "
            "('UserAccess', 'Provider=SQLite;Data Source=suite.db'), "
@@ -44,8 +36,9 @@ void SecurityTestDb::SetUp() {
   AddUser("CLERK", "200", "CLERK2024");
   AddUser("EXPIRED", "300", "OLDPASS1", true);
   AddUser("WINUSER", "400", "WINPASS1");
-  Exec("UPDATE Users SET WindowsUserName = 'jdoe', UseWindowsAuthentication = 1 "
-       "WHERE UserName = 'WINUSER'");
+  Exec(
+      "UPDATE Users SET WindowsUserName = 'jdoe', UseWindowsAuthentication = 1 "
+      "WHERE UserName = 'WINUSER'");
   SetLevel("100", "JAIL", "JAILADMIN", "RUN", "FA");
   SetLevel("100", "RMS", "ALL_APPS", "VIEWJUV", "FA");
   SetLevel("100", "JAIL", "JAILBOOK", "VIEW_SEALED", "FA");
@@ -96,19 +89,20 @@ QVariant SecurityTestDb::Scalar(const QString& ASql, const std::vector<QVariant>
   return r.Rows.empty() ? QVariant() : r.Rows[0][0];
 }
 
-void SecurityTestDb::AddUser(const QString& AName, const QString& APerNo,
-                             const QString& APassword, bool AChangeNow) {
-  Exec("INSERT INTO Users (UserName, PerNo, EncryptedPassword, PwdLastChanged, PwdChangeNow) "
-       "VALUES (?1, ?2, ?3, strftime('%Y-%m-%d %H:%M:%S', 'now', 'localtime'), ?4)",
-       {AName, APerNo, ServerLoginHashPassword(APassword), AChangeNow ? 1 : 0});
+void SecurityTestDb::AddUser(const QString& AName, const QString& APerNo, const QString& APassword,
+                             bool AChangeNow) {
+  Exec(
+      "INSERT INTO Users (UserName, PerNo, EncryptedPassword, PwdLastChanged, PwdChangeNow) "
+      "VALUES (?1, ?2, ?3, strftime('%Y-%m-%d %H:%M:%S', 'now', 'localtime'), ?4)",
+      {AName, APerNo, ServerLoginHashPassword(APassword), AChangeNow ? 1 : 0});
 }
 
-void SecurityTestDb::SetLevel(const QString& APerNo, const QString& ASuite,
-                              const QString& AModule, const QString& ASection,
-                              const QString& ALevel) {
-  Exec("INSERT OR REPLACE INTO AccessV4 (PerNo, Suite, Module, Section, Level) "
-       "VALUES (?1, ?2, ?3, ?4, ?5)",
-       {APerNo, ASuite, AModule, ASection, ALevel});
+void SecurityTestDb::SetLevel(const QString& APerNo, const QString& ASuite, const QString& AModule,
+                              const QString& ASection, const QString& ALevel) {
+  Exec(
+      "INSERT OR REPLACE INTO AccessV4 (PerNo, Suite, Module, Section, Level) "
+      "VALUES (?1, ?2, ?3, ?4, ?5)",
+      {APerNo, ASuite, AModule, ASection, ALevel});
 }
 
 qint64 SecurityTestDb::OpenSessions() {

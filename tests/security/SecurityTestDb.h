@@ -21,7 +21,8 @@ inline void PrintTo(const QString& AText, std::ostream* AOut) {
 
 // An installed workstation in a temporary folder: Keystane.App beside
 // Keystane.Cfg, whose Keystane.ini reaches one real SQLite file that holds
-// the configuration, employee and user-access databases. Users (password in
+// the configuration, employee and user-access databases, built from the
+// embedded schema. Users (password in
 // brackets): DEMO [DEMO2024], full access; CLERK [CLERK2024], juvenile
 // information restricted; EXPIRED [OLDPASS1], password to be changed now;
 // WINUSER, Windows login "jdoe". Prompts, login dialogs and the

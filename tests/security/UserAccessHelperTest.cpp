@@ -19,7 +19,8 @@ class TStatementCounter {
  private:
   static int Trace(unsigned, void* context, void*, void* text) {
     auto* self = static_cast<TStatementCounter*>(context);
-    if (QString::fromUtf8(static_cast<const char*>(text)).contains(self->FTable, Qt::CaseInsensitive))
+    if (QString::fromUtf8(static_cast<const char*>(text))
+            .contains(self->FTable, Qt::CaseInsensitive))
       ++self->FCount;
     return 0;
   }
@@ -47,12 +48,12 @@ TEST_F(UserAccessHelperTest, LevelsAreMatchedAfterTrimmingAndUpperCasing) {
   } cases[] = {
       {"DEMO", "JAIL", "JAILADMIN", "RUN", "FA"},
       {" demo ", "jail ", " jailadmin", "run", "FA"},
-      {"DEMO", "JAIL", "JAILTRANS", "RUN", "RO"},       // other codes pass through
-      {"DEMO", "JAIL", "JAILVISIT", "RUN", "XX"},       // nothing stored
-      {"CLERK", "RMS", "ALL_APPS", "VIEWJUV", "XX"},    // stored as no access
-      {"NOBODY", "JAIL", "JAILADMIN", "RUN", "XX"},     // unknown user
-      {"", "JAIL", "JAILADMIN", "RUN", "XX"},           // nobody
-      {"O'BRIEN", "JAIL'", "JAILADMIN", "RUN", "XX"},   // quotes are data
+      {"DEMO", "JAIL", "JAILTRANS", "RUN", "RO"},      // other codes pass through
+      {"DEMO", "JAIL", "JAILVISIT", "RUN", "XX"},      // nothing stored
+      {"CLERK", "RMS", "ALL_APPS", "VIEWJUV", "XX"},   // stored as no access
+      {"NOBODY", "JAIL", "JAILADMIN", "RUN", "XX"},    // unknown user
+      {"", "JAIL", "JAILADMIN", "RUN", "XX"},          // nobody
+      {"O'BRIEN", "JAIL'", "JAILADMIN", "RUN", "XX"},  // quotes are data
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Login);

@@ -26,10 +26,8 @@ void CheckPassword(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (IsNull(argv[0]) || IsNull(argv[1])) return sqlite3_result_int(ctx, 0);
     const TServerLoginStore store(sqlite3_context_db_handle(ctx));
     const auto user = store.FindUser(Text(argv[0]).trimmed());
-    sqlite3_result_int(ctx, user && ServerLoginVerifyPassword(user->EncryptedPassword,
-                                                               Text(argv[1]))
-                                ? 1
-                                : 0);
+    sqlite3_result_int(
+        ctx, user && ServerLoginVerifyPassword(user->EncryptedPassword, Text(argv[1])) ? 1 : 0);
   });
 }
 

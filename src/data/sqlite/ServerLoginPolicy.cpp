@@ -10,11 +10,12 @@ QString ServerPasswordRuleError(const QString& userName, const QString& password
   if (password.size() < policy.MinLength)
     return QStringLiteral("The password must be at least %1 characters long.")
         .arg(policy.MinLength);
-  const bool letter = std::any_of(password.begin(), password.end(),
-                                  [](QChar c) { return c.isLetter(); });
-  const bool digit = std::any_of(password.begin(), password.end(),
-                                 [](QChar c) { return c.isDigit(); });
-  if (!letter || !digit) return QStringLiteral("The password must contain both letters and digits.");
+  const bool letter =
+      std::any_of(password.begin(), password.end(), [](QChar c) { return c.isLetter(); });
+  const bool digit =
+      std::any_of(password.begin(), password.end(), [](QChar c) { return c.isDigit(); });
+  if (!letter || !digit)
+    return QStringLiteral("The password must contain both letters and digits.");
   const QString name = userName.trimmed();
   if (!name.isEmpty() && password.contains(name, Qt::CaseInsensitive))
     return QStringLiteral("The password must not contain the user name.");

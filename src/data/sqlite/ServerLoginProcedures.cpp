@@ -19,7 +19,8 @@ bool IsTrue(const QVariant& value) {
       return value.toDouble() != 0;
     default: {
       const QString text = value.toString().trimmed();
-      return text == QLatin1String("1") || text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+      return text == QLatin1String("1") ||
+             text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
     }
   }
 }
@@ -62,8 +63,8 @@ void KsspLogin(TSqliteProcedureContext& call) {
   const bool expired = ServerPasswordExpired(user->PwdChangeNow, user->PwdLastChanged,
                                              store.Policy(), TServerLoginStore::Now());
   TServerLoginStore::TSavepoint unit(store);
-  const QString key = primary ? store.OpenSession(user->UserName, moduleName, moduleVersion)
-                              : QString();
+  const QString key =
+      primary ? store.OpenSession(user->UserName, moduleName, moduleVersion) : QString();
   store.WriteHistory({user->UserName, true, primary, moduleName, moduleVersion, key,
                       expired ? QStringLiteral("Password expired") : QString()});
   unit.Release();

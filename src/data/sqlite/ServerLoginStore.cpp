@@ -135,12 +135,12 @@ bool TServerLoginStore::CloseSession(const QString& key) {
 }
 
 void TServerLoginStore::WriteHistory(const TServerLoginHistoryEntry& e) {
-  TStatement(FDb,
-             "INSERT INTO LoginHistory (LoginTime, UserName, Success, PrimaryLogin, ModuleName, "
-             "ModuleVersion, LoginSessionKey, Message) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)",
-             {Stamp(Now()), NullIfEmpty(e.UserName), e.Success, e.PrimaryLogin,
-              NullIfEmpty(e.ModuleName), NullIfEmpty(e.ModuleVersion),
-              NullIfEmpty(e.LoginSessionKey), NullIfEmpty(e.Message)})
+  TStatement(
+      FDb,
+      "INSERT INTO LoginHistory (LoginTime, UserName, Success, PrimaryLogin, ModuleName, "
+      "ModuleVersion, LoginSessionKey, Message) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)",
+      {Stamp(Now()), NullIfEmpty(e.UserName), e.Success, e.PrimaryLogin, NullIfEmpty(e.ModuleName),
+       NullIfEmpty(e.ModuleVersion), NullIfEmpty(e.LoginSessionKey), NullIfEmpty(e.Message)})
       .Run();
 }
 
@@ -150,8 +150,7 @@ QDateTime TServerLoginStore::Now() {
 }
 
 TServerLoginStore::TSavepoint::TSavepoint(TServerLoginStore& store) : FDb(store.FDb) {
-  if (sqlite3_exec(FDb, "SAVEPOINT ServerLogin", nullptr, nullptr, nullptr) != SQLITE_OK)
-    Fail(FDb);
+  if (sqlite3_exec(FDb, "SAVEPOINT ServerLogin", nullptr, nullptr, nullptr) != SQLITE_OK) Fail(FDb);
 }
 
 TServerLoginStore::TSavepoint::~TSavepoint() {

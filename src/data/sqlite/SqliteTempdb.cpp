@@ -130,15 +130,26 @@ void DropTablesOfClosingConnection(sqlite3* db) {
   scope.Commit();
 }
 
+std::shared_ptr<ISqliteStatementTranslator>& InstalledTranslator() {
+  static std::shared_ptr<ISqliteStatementTranslator> translator;
+  return translator;
+}
+
 }  // namespace
 
 void InstallSqliteTempdb() {
   static std::once_flag once;
   std::call_once(once, [] {
     InstallTsqlLayer();
-    SetSqliteStatementTranslator(std::make_shared<TTempdbTranslator>(SqliteStatementTranslator()));
+    InstalledTranslator() = std::make_shared<TTempdbTranslator>(SqliteStatementTranslator());
+    SetSqliteStatementTranslator(InstalledTranslator());
     RegisterSqliteProcedure(kCreateProcedure, &CreateGlobalTable);
     RegisterSqliteProcedure(kDropProcedure, &DropGlobalTable);
     RegisterSqliteCloseHook(&DropTablesOfClosingConnection);
   });
+}
+
+std::shared_ptr<ISqliteStatementTranslator> SqliteTempdbStatementTranslator() {
+  InstallSqliteTempdb();
+  return InstalledTranslator();
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <memory>
+
+class ISqliteStatementTranslator;
+
 // SQL Server's global temporary tables ("##name", also written
 // "[tempdb].[dbo].[##name]") on the embedded database, with the server's
 // behaviour that record locks rely on:
@@ -10,3 +14,7 @@
 // Installs the T-SQL layer first and wraps its translation. Called once at
 // start-up (and by tests); calling it again does nothing.
 void InstallSqliteTempdb();
+
+// The statement step InstallSqliteTempdb put in place (installing it first
+// if need be), for code that swaps steps for a while and puts it back.
+std::shared_ptr<ISqliteStatementTranslator> SqliteTempdbStatementTranslator();

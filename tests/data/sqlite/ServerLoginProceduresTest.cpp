@@ -128,8 +128,8 @@ TEST_F(ServerLoginProceduresTest, ExpiredPasswordsAreAcceptedAndFlagged) {
   }
   // Without an age limit only the flag and a password never set expire it.
   FDb->ExecuteNative("UPDATE PasswordPolicy SET MaxAgeDays = 0");
-  EXPECT_FALSE(Out(Login(QStringLiteral("OLD"), QStringLiteral("SECRET99")), "PasswordExpired")
-                   .toBool());
+  EXPECT_FALSE(
+      Out(Login(QStringLiteral("OLD"), QStringLiteral("SECRET99")), "PasswordExpired").toBool());
 }
 
 TEST_F(ServerLoginProceduresTest, LogoutEndsTheSessionOnce) {
@@ -142,7 +142,8 @@ TEST_F(ServerLoginProceduresTest, LogoutEndsTheSessionOnce) {
   EXPECT_FALSE(
       Out(Call(kLogoutCall, {In("LoginSessionKey", QStringLiteral("nope"))}), "RETURN_VALUE")
           .toBool());
-  EXPECT_FALSE(Out(Call(kLogoutCall, {In("LoginSessionKey", QVariant())}), "RETURN_VALUE").toBool());
+  EXPECT_FALSE(
+      Out(Call(kLogoutCall, {In("LoginSessionKey", QVariant())}), "RETURN_VALUE").toBool());
 }
 
 TEST_F(ServerLoginProceduresTest, LoginHistoryOpensASessionOnlyForAPrimaryLogin) {
@@ -171,9 +172,10 @@ TEST_F(ServerLoginProceduresTest, StrengthRule) {
   // CLERK's passwords, oldest first; the last is the current one.
   AddUser(QStringLiteral("CLERK"), QStringLiteral("AUTUMN2020"));
   for (const char* next : {"WINTER2021", "SPRING2022", "SUMMER2023", "AUTUMN2024", "WINTER2025"})
-    FDb->ExecuteNative("UPDATE Users SET EncryptedPassword = fnks_EncryptPassword(?1) "
-                       "WHERE UserName = 'CLERK'",
-                       {QString::fromLatin1(next)});
+    FDb->ExecuteNative(
+        "UPDATE Users SET EncryptedPassword = fnks_EncryptPassword(?1) "
+        "WHERE UserName = 'CLERK'",
+        {QString::fromLatin1(next)});
   struct TCase {
     const char* Password;
     const char* Message;

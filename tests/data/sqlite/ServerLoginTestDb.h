@@ -38,10 +38,10 @@ class ServerLoginTestDb : public testing::Test {
   // A user whose password was set `ageDays` days ago (-1: never).
   void AddUser(const QString& name, const QString& password, int ageDays = 1,
                bool changeNow = false) {
-    const QVariant changed =
-        ageDays < 0 ? QVariant()
-                    : QVariant(QDateTime::currentDateTime().addDays(-ageDays).toString(
-                          QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    const QVariant changed = ageDays < 0
+                                 ? QVariant()
+                                 : QVariant(QDateTime::currentDateTime().addDays(-ageDays).toString(
+                                       QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     FDb->ExecuteNative(
         QStringLiteral("INSERT INTO Users (UserName, PerNo, EncryptedPassword, PwdLastChanged, "
                        "PwdChangeNow) VALUES (?1, ?2, ?3, ?4, ?5)"),

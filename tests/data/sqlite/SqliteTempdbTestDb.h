@@ -24,13 +24,8 @@ class SqliteTempdbTestDb : public testing::Test {
   }
   void TearDown() override { SetSqliteStatementTranslator(FPrevious); }
 
-  // The translator the tempdb layer installs, whatever a test put in its place.
   static std::shared_ptr<ISqliteStatementTranslator> TempdbTranslator() {
-    static const std::shared_ptr<ISqliteStatementTranslator> translator = [] {
-      InstallSqliteTempdb();
-      return SqliteStatementTranslator();
-    }();
-    return translator;
+    return SqliteTempdbStatementTranslator();
   }
 
   std::unique_ptr<TSqliteConnection> Connect() const { return TSqliteConnection::Open(FPath); }

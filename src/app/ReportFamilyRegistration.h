@@ -1,0 +1,8 @@
+#pragma once
+
+class TReportCatalogue;
+
+// Puts the handlers of every report family of the build into the catalogue.
+// Each family offers a Register...Handlers(TReportCatalogue&) beside its
+// reports and is called from here; running this twice changes nothing.
+void RegisterReportFamilies(TReportCatalogue& ACatalogue);
