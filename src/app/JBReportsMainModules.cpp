@@ -2,10 +2,14 @@
 
 #include "config/DataModuleConfigInfo.h"
 #include "config/KsConfigInfo.h"
+#include "config/dmJAILCFG.h"
+#include "config/dmJailAdminReportsConfig.h"
 #include "config/dmMastCfg.h"
 #include "config/dmSharedINI.h"
+#include "data/KsLookupDialog.h"
 #include "data/KsMSAccess.h"
 #include "data/KsSQLDatabase.h"
+#include "reports/framework/DateEntryModels.h"
 #include "security/dmAccess.h"
 
 namespace {
@@ -14,6 +18,12 @@ namespace {
 TdtmAccess& Access() {
   if (!dtmAccess) throw Exception(QStringLiteral("The access module is not available."));
   return *dtmAccess;
+}
+
+TdtmJailAdminReportsConfig& ReportsConfig() {
+  if (!dtmJailAdminReportsConfig)
+    throw Exception(QStringLiteral("The jail configuration module is not available."));
+  return *dtmJailAdminReportsConfig;
 }
 
 void OpenIfClosed(TKsCustomDataSet& ADataSet) {
@@ -33,10 +43,6 @@ struct TJBReportsMainModules::TData {
     PrepareConnection(dbJail, ConfigInfo.Get(), QStringLiteral("JAIL"));
     PrepareConnection(dbCFG, ConfigInfo.Get(), QStringLiteral("CFG"));
     qryGeneric.SetConnection(&dbJail);
-    tblCFGFACI.SetConnection(&dbJail);
-    tblCFGFACI.SQL().SetLines({QStringLiteral("SELECT"), QStringLiteral("  *"),
-                               QStringLiteral("FROM"), QStringLiteral("  CFGFACI"),
-                               QStringLiteral("ORDER BY"), QStringLiteral("  FACILITYID")});
     tblJailTransLog.SetConnection(&dbJail);
     tblJailTransLog.SQL().SetLines(
         {QStringLiteral("Select top 5"),
@@ -50,7 +56,7 @@ struct TJBReportsMainModules::TData {
   TKsSQLDatabase dbJail{QStringLiteral("dbJail")};
   TKsSQLDatabase dbCFG{QStringLiteral("dbCFG")};
   TKsMSQuery qryGeneric{QStringLiteral("qryGeneric")};
-  TKsMSQuery tblCFGFACI{QStringLiteral("tblCFGFACI")};
+  TKsLookupDialog dlstSelectFaci{QStringLiteral("dlstSelectFaci")};
   TKsMSQuery tblJailTransLog{QStringLiteral("tblJailTransLog")};
 };
 
@@ -76,7 +82,12 @@ QString TJBReportsMainModules::EmployeeListSQL() {
 }
 
 void TJBReportsMainModules::OpenConfiguration() {
-  if (!dtmMastCfg) return;
+  TdtmJailAdminReportsConfig& config = ReportsConfig();
+  for (TKsCustomDataSet* table : {static_cast<TKsCustomDataSet*>(&config.tblCFGCELL),
+                                  static_cast<TKsCustomDataSet*>(&config.tblCFGDOORMS),
+                                  static_cast<TKsCustomDataSet*>(&config.tblImateStatus)})
+    OpenIfClosed(*table);
+  if (!dtmMastCfg) throw Exception(QStringLiteral("The master configuration is not available."));
   OpenIfClosed(dtmMastCfg->tblCFGLOGO);
   // Hidden employees drop out of every employee list from here on.
   TKsMSTable& employees = dtmMastCfg->tblEmpMast;
@@ -99,29 +110,24 @@ QString TJBReportsMainModules::GetAccessLevel(const QString& AUserName, const QS
 }
 
 std::vector<TFacilityRow> TJBReportsMainModules::Facilities() {
-  TKsMSQuery& table = FData->tblCFGFACI;
+  TKsMSQuery& table = ReportsConfig().tblCFGFACI;
   OpenIfClosed(table);
-  table.Refresh();
   std::vector<TFacilityRow> rows;
   for (table.First(); !table.Eof(); table.Next())
     rows.push_back({table.FieldByName(QStringLiteral("FACILITYID")).AsString(),
                     table.FieldByName(QStringLiteral("FACILITYDESC")).AsString()});
+  table.First();
   return rows;
 }
 
-TPickList TJBReportsMainModules::SelectFaciList(const std::vector<TFacilityRow>& AFacilities) {
-  TPickList list;
-  list.Caption = QStringLiteral("Select Your Facility");
-  list.Columns = {{QStringLiteral("Facility"), 10}, {QStringLiteral("Description"), 45}};
-  for (const TFacilityRow& row : AFacilities) list.Rows.push_back({row.FACILITYID, row.FACILITYDESC});
-  list.KeyColumn = 0;
-  list.UpperCaseSearch = true;
-  list.MaxHeight = 209;
-  return list;
-}
-
-int TJBReportsMainModules::SelectFacility(const std::vector<TFacilityRow>& AFacilities) {
-  return UserPrompts().PickFromList(SelectFaciList(AFacilities));
+bool TJBReportsMainModules::SelectFacility(TFacilityRow& AChosen) {
+  TKsMSQuery& table = ReportsConfig().tblCFGFACI;
+  TKsLookupDialog& dialog = FData->dlstSelectFaci;
+  if (dialog.LookupTable != &table) SetUpFacilityDialog(dialog, &table);
+  if (!dialog.Execute()) return false;
+  AChosen = {table.FieldByName(QStringLiteral("FACILITYID")).AsString(),
+             table.FieldByName(QStringLiteral("FACILITYDESC")).AsString()};
+  return true;
 }
 
 int TJBReportsMainModules::CountInmatesInJail(const QString& AFacilityId) {
@@ -155,10 +161,10 @@ void TJBReportsMainModules::WriteTransLog(TksTransEventType AEvent, const QStrin
                             AEvent, QString(), ANote);
 }
 
-bool TJBReportsMainModules::ExecuteDateRangeEntry(const QString& /*ACaption*/,
-                                                  const QString& /*AInstructions*/,
-                                                  QDateTime& /*AStart*/, QDateTime& /*AEnd*/) {
-  throw Exception(QStringLiteral("The date range dialog is not available in this build yet."));
+bool TJBReportsMainModules::ExecuteDateRangeEntry(const QString& ACaption,
+                                                  const QString& AInstructions, QDate& AStart,
+                                                  QDate& AEnd) {
+  return ::ExecuteDateRangeEntry(ACaption, AInstructions, AStart, AEnd);
 }
 
 TKsSQLDatabase* TJBReportsMainModules::ConfigConnection() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/UserPrompts.h"
 #include "data/utTransLog.h"
 
 #include <QDateTime>
@@ -56,9 +55,9 @@ class IJBReportsMainModules {
 
   // The facility table in FACILITYID order.
   virtual std::vector<TFacilityRow> Facilities() = 0;
-  // The facility dialog dlstSelectFaci over those rows: the row chosen, -1
-  // when cancelled.
-  virtual int SelectFacility(const std::vector<TFacilityRow>& AFacilities) = 0;
+  // The facility dialog dlstSelectFaci over that table: false when
+  // cancelled, otherwise the row chosen.
+  virtual bool SelectFacility(TFacilityRow& AChosen) = 0;
   // Inmates booked in and not released at the facility.
   virtual int CountInmatesInJail(const QString& AFacilityId) = 0;
 
@@ -72,7 +71,7 @@ class IJBReportsMainModules {
   // The date-range dialog: true when confirmed; both dates are written back
   // whatever the answer.
   virtual bool ExecuteDateRangeEntry(const QString& ACaption, const QString& AInstructions,
-                                     QDateTime& AStart, QDateTime& AEnd) = 0;
+                                     QDate& AStart, QDate& AEnd) = 0;
 
   // The configuration database of the session, for the database-driven menus.
   virtual TKsSQLDatabase* ConfigConnection() = 0;
@@ -88,9 +87,10 @@ class IJBReportsMainModules {
 };
 
 // The window's requests answered by the process-wide modules (dtmAccess,
-// dtmMastCfg, dtmSharedINI). The jail and configuration connections, the
-// inmate count query and the log dataset are this object's own, looked up
-// through the access module's configuration.
+// dtmJailAdminReportsConfig, dtmMastCfg, dtmSharedINI). What belongs to the
+// session module (the jail and configuration connections, the facility
+// dialog, the scratch query of the inmate count and the log dataset) is this
+// object's own until that module joins the build.
 class TJBReportsMainModules : public IJBReportsMainModules {
  public:
   TJBReportsMainModules();
@@ -102,13 +102,13 @@ class TJBReportsMainModules : public IJBReportsMainModules {
   QString GetAccessLevel(const QString& AUserName, const QString& ASuite, const QString& AModule,
                          const QString& ASection) override;
   std::vector<TFacilityRow> Facilities() override;
-  int SelectFacility(const std::vector<TFacilityRow>& AFacilities) override;
+  bool SelectFacility(TFacilityRow& AChosen) override;
   int CountInmatesInJail(const QString& AFacilityId) override;
   int DaysUntilNextReclass() override;
   QString AgencyName() override;
   void WriteTransLog(TksTransEventType AEvent, const QString& ANote) override;
-  bool ExecuteDateRangeEntry(const QString& ACaption, const QString& AInstructions,
-                             QDateTime& AStart, QDateTime& AEnd) override;
+  bool ExecuteDateRangeEntry(const QString& ACaption, const QString& AInstructions, QDate& AStart,
+                             QDate& AEnd) override;
   TKsSQLDatabase* ConfigConnection() override;
   QString ConfigFile() override;
   QString ConnectString() override;
@@ -116,8 +116,6 @@ class TJBReportsMainModules : public IJBReportsMainModules {
   TJBReportsSession& Session() override { return FSession; }
   void PublishSession() override;
 
-  // The facility dialog's list over the rows.
-  static TPickList SelectFaciList(const std::vector<TFacilityRow>& AFacilities);
   // The employee list without hidden employees.
   static QString EmployeeListSQL();
 

@@ -1,9 +1,11 @@
 #include "app/ProgramStartup.h"
 
+#include "app/QtUserPrompts.h"
 #include "app/StartupModules.h"
 #include "app/StartupPrompts.h"
 #include "app/StartupSequence.h"
 #include "app/StepProgressBar.h"
+#include "app/fmJBReportsMain.h"
 #include "app/fmJail_Progress.h"
 #include "app/fmSplash.h"
 
@@ -12,6 +14,7 @@
 #include <QProgressBar>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 // Without a display Qt would abort with its own plugin message; say what is
@@ -49,6 +52,11 @@ int RunGuiProgram(int& argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationDisplayName(ApplicationTitle());
+  // With a screen the handlers' messages and questions are real dialogs;
+  // without one they stay on standard error, answered as dismissed.
+  TQtUserPrompts qtPrompts;
+  std::optional<TUserPromptsScope> promptsScope;
+  if (TGuiStartupPrompts::HasScreen()) promptsScope.emplace(qtPrompts);
 
   frmSplash = new TfrmSplash();
   frmSplash->setCursor(Qt::WaitCursor);
@@ -74,18 +82,13 @@ int RunGuiProgram(int& argc, char** argv) {
     case TStartupOutcome::Aborted:
       break;
     case TStartupOutcome::Running:
-      if (!sequence.IsCreated(QStringLiteral("frmJBReportsMain"))) {
-        FreeStartupWindows();
-        prompts.ShowInformation(
-            QStringLiteral("The report catalogue is not available in this build."));
-      } else {
-        if (frmJail_Progress) {
-          frmJail_Progress->setWindowTitle(
-              QStringLiteral("Initializing Facility Reports (Can Take A Few Seconds)..."));
-          frmJail_Progress->prgJAIL->StepIt();
-        }
-        status = app.exec();
+      if (frmJail_Progress) {
+        frmJail_Progress->setWindowTitle(
+            QStringLiteral("Initializing Facility Reports (Can Take A Few Seconds)..."));
+        frmJail_Progress->prgJAIL->StepIt();
       }
+      if (frmJBReportsMain) frmJBReportsMain->show();
+      status = app.exec();
       sequence.Shutdown();
       break;
   }

@@ -1,5 +1,12 @@
 #include "app/StartupModules.h"
 
+#include "app/JBReportsMainModules.h"
+#include "app/ReportFamilyRegistration.h"
+#include "app/fmJBReportsMain.h"
+#include "reports/framework/ReportCatalogue.h"
+
+#include <QCoreApplication>
+
 namespace {
 // A slot whose module has not joined the build yet.
 TStartupSlot EmptySlot(const char* globalName, int step) {
@@ -24,11 +31,20 @@ std::vector<TStartupSlot> ProgramStartupSlots() {
       // names, and ShowWitnessSignatures from the shared settings.
       EmptySlot("dtmSignatures", 7),
       // The login, the access check and the facility choice run inside its
-      // creation.
-      EmptySlot("frmJBReportsMain", 8),
+      // creation; its menus come from the catalogue with every family's
+      // handlers in it.
+      GlobalSlot<TfrmJBReportsMain>(QStringLiteral("frmJBReportsMain"), 8, frmJBReportsMain,
+                                    [] {
+                                      RegisterReportFamilies(ReportCatalogue());
+                                      return new TfrmJBReportsMain(
+                                          std::make_unique<TJBReportsMainModules>(),
+                                          QCoreApplication::arguments().mid(1), ReportCatalogue());
+                                    }),
   };
 }
 
 std::function<bool()> ProgramUserAbortedLogin() {
-  return {};
+  // The window keeps the session's abort flag until the session module
+  // joins the build.
+  return [] { return frmJBReportsMain && frmJBReportsMain->UserAbortedLogin(); };
 }

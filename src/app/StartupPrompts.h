@@ -22,6 +22,7 @@ class TGuiStartupPrompts : public IStartupPrompts {
   void ShowError(const QString& message) override;
   void ShowInformation(const QString& message) override;
 
- private:
+  // False on the offscreen and minimal platforms, where nobody could answer
+  // a modal window.
   static bool HasScreen();
 };

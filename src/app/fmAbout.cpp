@@ -97,8 +97,8 @@ TfrmAbout::TfrmAbout(const QString& AConfigFile, const QString& AConnectString, 
   auto* versionsLayout = new QVBoxLayout(tsFileVersions);
   lvModules = new QTreeWidget();
   lvModules->setRootIsDecorated(false);
-  lvModules->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Version"),
-                              QStringLiteral("Path")});
+  lvModules->setHeaderLabels(
+      {QStringLiteral("Name"), QStringLiteral("Version"), QStringLiteral("Path")});
   lvModules->header()->setSectionsClickable(true);
   lvModules->header()->setSortIndicatorShown(true);
   versionsLayout->addWidget(lvModules);
@@ -138,9 +138,9 @@ void TfrmAbout::FormShow() {
   lblConfigFile->setText(FConfigFile);
   lblDatabaseAccess->setText(DataAccessMethod(FConnectString));
   memLegalNotice->setPlainText(QString::fromLatin1(kLegalNotice).trimmed());
-  memLegalWarning->setPlainText(
-      QString::fromLatin1(kLegalWarning).remove(QLatin1Char('\r')).replace(QLatin1Char('\n'),
-                                                                            QLatin1Char(' ')));
+  memLegalWarning->setPlainText(QString::fromLatin1(kLegalWarning)
+                                    .remove(QLatin1Char('\r'))
+                                    .replace(QLatin1Char('\n'), QLatin1Char(' ')));
   // The window belongs to the program itself here, never to a library it
   // loaded, so there is no parent application to name.
   lblParentApplication->setVisible(false);
@@ -153,8 +153,8 @@ void TfrmAbout::btnFileVersionsClick() {
   if (!modules) return;
   lvModules->clear();
   for (const TLoadedModule& module : *modules)
-    lvModules->addTopLevelItem(new TModuleItem(QStringList{module.Name, module.Version,
-                                                           module.Path}));
+    lvModules->addTopLevelItem(
+        new TModuleItem(QStringList{module.Name, module.Version, module.Path}));
   FSortColumn = colName;
   FSortAscending = true;
   SortModules();

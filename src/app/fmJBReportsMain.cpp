@@ -17,16 +17,15 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHostInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStatusBar>
+#include <QSysInfo>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <memory>
 
 QPointer<TfrmJBReportsMain> frmJBReportsMain;
@@ -56,10 +55,10 @@ struct TGroupBoxPlace {
   int Left, Top, Width, Height;
 };
 constexpr TGroupBoxPlace kGroupBoxes[] = {
-    {"VedaVavi", 26, 17, 225, 169},    {"VeviZAV", 309, 39, 206, 81},
-    {"ZeroRedi", 302, 126, 206, 99},   {"RaziVorova", 26, 192, 225, 148},
-    {"VereRir", 302, 231, 206, 72},    {"ZedoRidizuza", 302, 309, 206, 72},
-    {"DadoZezov", 26, 346, 206, 127},  {"VudoDorirav", 302, 387, 206, 72},
+    {"VedaVavi", 26, 17, 225, 169},   {"VeviZAV", 309, 39, 206, 81},
+    {"ZeroRedi", 302, 126, 206, 99},  {"RaziVorova", 26, 192, 225, 148},
+    {"VereRir", 302, 231, 206, 72},   {"ZedoRidizuza", 302, 309, 206, 72},
+    {"DadoZezov", 26, 346, 206, 127}, {"VudoDorirav", 302, 387, 206, 72},
 };
 constexpr int kButtonWidth = 170;
 constexpr int kButtonHeight = 24;
@@ -71,18 +70,14 @@ constexpr int kTopPanelHeight = 490;
 // The buttons a user without juvenile information may not use: every menu
 // that lists inmates.
 const char* const kJuvenileButtons[] = {
-    "InmateReports", "MiscReports",  "BillingReports", "JuvenileReports",
-    "ReportsCharges", "VisitorLists", "VisitorLogs",   "VereRir",
-    "IncidentReports", "VudoDorirav", "AllMoves",       "FirstAppearance",
+    "InmateReports",   "MiscReports",  "BillingReports", "JuvenileReports",
+    "ReportsCharges",  "VisitorLists", "VisitorLogs",    "VereRir",
+    "IncidentReports", "VudoDorirav",  "AllMoves",       "FirstAppearance",
 };
 
 constexpr int kStatusWidths[TfrmJBReportsMain::StatusPanelCount] = {110, 35, 220, 80, 100};
 const char* const kStatusDesignTexts[TfrmJBReportsMain::StatusPanelCount] = {
     "<USERNAME>", "<XX>", "<AGENCY>", "<VERSION>", "<COMPUTERNAME>"};
-
-QDateTime NowAsNaive() {
-  return QDateTime(QDate::currentDate(), QTime::currentTime(), Qt::UTC);
-}
 
 // Hides submenus of which nothing can be reached.
 bool HideUnreachableSubmenus(QMenu* AMenu) {
@@ -251,9 +246,7 @@ void TfrmJBReportsMain::BuildDropDownMenus() {
     }
     HideUnreachableSubmenus(menu);
     // The actions' captions and states are only seen when their menu opens.
-    if (std::any_of(FMenuItems.cbegin(), FMenuItems.cend(), [menu](QAction* item) {
-          return (item == actXDaysReclass || item == actDOC) && IsInMenu(menu, item);
-        }))
+    if (IsInMenu(menu, actXDaysReclass) || IsInMenu(menu, actDOC))
       connect(menu, &QMenu::aboutToShow, this,
               [this] { RunGuardedHandler([this] { UpdateActions(); }); });
   }
@@ -315,7 +308,7 @@ void TfrmJBReportsMain::BuildStatusBar() {
   }
   // The last panel shows the inmate count; the workstation's name is one
   // hover away.
-  FStatusPanels[StatusPanelCount - 1]->setToolTip(QHostInfo::localHostName());
+  FStatusPanels[StatusPanelCount - 1]->setToolTip(QSysInfo::machineHostName());
   setStatusBar(barJBReportsMenu);
 }
 
@@ -390,10 +383,10 @@ bool TfrmJBReportsMain::ChooseFacility() {
   // A facility is named by its ID; one configured without a description
   // can still be chosen.
   while (session.xsFacilityID.isEmpty()) {
-    const int row = FModules.SelectFacility(facilities);
-    if (row < 0 || row >= static_cast<int>(facilities.size())) return false;
-    session.xsFacilityID = facilities[row].FACILITYID.trimmed();
-    session.xsFacilityDesc = facilities[row].FACILITYDESC.trimmed();
+    TFacilityRow chosen;
+    if (!FModules.SelectFacility(chosen)) return false;
+    session.xsFacilityID = chosen.FACILITYID.trimmed();
+    session.xsFacilityDesc = chosen.FACILITYDESC.trimmed();
   }
   return true;
 }
@@ -460,17 +453,15 @@ void TfrmJBReportsMain::FormShow() {
 
     KsJailBookMiscRpts = new TKsReportList(this);
     KsJailBookMiscRpts->SetReportNum(session.xsFacilityID.trimmed());
-    KsJailBookMiscRpts->BuildReportsMenu(FModules.ConfigConnection(), kSuiteJail,
-                                         {QStringLiteral("JAILBOOKMISC")},
-                                         DropDownMenu(QStringLiteral("MiscReports")),
-                                         TKsReportList::rkSingleRecord);
+    KsJailBookMiscRpts->BuildReportsMenu(
+        FModules.ConfigConnection(), kSuiteJail, {QStringLiteral("JAILBOOKMISC")},
+        DropDownMenu(QStringLiteral("MiscReports")), TKsReportList::rkSingleRecord);
     KsJailBookMiscRpts->BeforePrint = [this](TKsReportList& sender) { CensusBeforePrint(sender); };
     KsJailChartsMiscRpts = new TKsReportList(this);
     KsJailChartsMiscRpts->SetReportNum(session.xsFacilityID.trimmed());
-    KsJailChartsMiscRpts->BuildReportsMenu(FModules.ConfigConnection(), kSuiteJail,
-                                           {QStringLiteral("JAILCHARTSMISC")},
-                                           DropDownMenu(QStringLiteral("MiscCharts")),
-                                           TKsReportList::rkSingleRecord);
+    KsJailChartsMiscRpts->BuildReportsMenu(
+        FModules.ConfigConnection(), kSuiteJail, {QStringLiteral("JAILCHARTSMISC")},
+        DropDownMenu(QStringLiteral("MiscCharts")), TKsReportList::rkSingleRecord);
     UpdateActions();
   } catch (const std::exception& e) {
     UserPrompts().ShowWarning(QStringLiteral("Abnormal Load Error [ ") + ExceptionMessage(e) +
@@ -525,14 +516,13 @@ void TfrmJBReportsMain::actChangeFacilityUpdate() {
 
 void TfrmJBReportsMain::actChangeFacilityExecute() {
   TJBReportsSession& session = FModules.Session();
-  const std::vector<TFacilityRow> facilities = FModules.Facilities();
-  const int row = FModules.SelectFacility(facilities);
-  if (row < 0 || row >= static_cast<int>(facilities.size())) return;
+  TFacilityRow chosen;
+  if (!FModules.SelectFacility(chosen)) return;
 
   TProgressStrip strip(this, 100, 45);
   strip.StepIt();
-  session.xsFacilityID = facilities[row].FACILITYID.trimmed();
-  session.xsFacilityDesc = facilities[row].FACILITYDESC.trimmed();
+  session.xsFacilityID = chosen.FACILITYID.trimmed();
+  session.xsFacilityDesc = chosen.FACILITYDESC.trimmed();
   strip.StepIt();
   session.xsInmatesOnJail = FModules.CountInmatesInJail(session.xsFacilityID);
   FModules.PublishSession();
@@ -544,16 +534,18 @@ void TfrmJBReportsMain::actChangeFacilityExecute() {
 }
 
 void TfrmJBReportsMain::CensusBeforePrint(TKsReportList& ASender) {
-  QDateTime start = NowAsNaive();
-  QDateTime end = start;
+  QDate start = QDate::currentDate();
+  QDate end = start;
   if (!FModules.ExecuteDateRangeEntry(QStringLiteral("Jail Census"), QString(), start, end)) {
     ASender.CancelPrint = true;
     return;
   }
-  end = end.addSecs(24 * 60 * 60);
+  // The census runs to the end of the last day chosen.
+  const QDateTime from(start, QTime(0, 0), Qt::UTC);
+  const QDateTime to = QDateTime(end, QTime(0, 0), Qt::UTC).addSecs(24 * 60 * 60);
   if (TKsReportInfo* report = ASender.DefaultReport())
-    report->ParamValues = QVariantList{FModules.Session().xsFacilityID, start, end,
-                                       DateToStr(start.date()), DateToStr(end.date())};
+    report->ParamValues = QVariantList{FModules.Session().xsFacilityID, from, to,
+                                       DateToStr(from.date()), DateToStr(to.date())};
 }
 
 // --- catalogue entries --------------------------------------------------------

@@ -36,9 +36,8 @@ class TfrmJBReportsMain : public TNrvMainThemeForm {
   TfrmJBReportsMain(IJBReportsMainModules& AModules, const QStringList& AArguments,
                     TReportCatalogue& ACatalogue, QWidget* AParent = nullptr);
   // The same, the window owning the modules' answers.
-  TfrmJBReportsMain(std::unique_ptr<IJBReportsMainModules> AModules,
-                    const QStringList& AArguments, TReportCatalogue& ACatalogue,
-                    QWidget* AParent = nullptr);
+  TfrmJBReportsMain(std::unique_ptr<IJBReportsMainModules> AModules, const QStringList& AArguments,
+                    TReportCatalogue& ACatalogue, QWidget* AParent = nullptr);
   ~TfrmJBReportsMain() override;
 
   // Set by the creation handler when start-up must be abandoned.

@@ -11,10 +11,12 @@
 namespace {
 // Looked up in this order; the first one missing names the failure.
 constexpr const char* kRequiredProcedures[] = {
-    "PassParametersAndShow", "PassParametersAndExport", "GetParametersAndShow",
-    "ShowReport",            "DeleteReport",            "EditParameters",
-    "SetSubRptParams",       "CancelReport",            "CancelViewer",
-    "ResizeViewer",          "RegisterReportCallback",
+    "PassParametersAndShow",  "PassParametersAndExport",
+    "GetParametersAndShow",   "ShowReport",
+    "DeleteReport",           "EditParameters",
+    "SetSubRptParams",        "CancelReport",
+    "CancelViewer",           "ResizeViewer",
+    "RegisterReportCallback",
 };
 
 // A parameter value as the report library reads it: dates in the program's
@@ -107,8 +109,8 @@ QString TKsCrystalEx::ParameterText(const QString& AParamNames, const QVariant& 
   }
   const QVariantList values = AParamValues.toList();
   for (int i = 0; i < names.size(); ++i)
-    text += names[i] + QLatin1Char('=') + ParameterValueText(values.value(i)) +
-            QStringLiteral("\r\n");
+    text +=
+        names[i] + QLatin1Char('=') + ParameterValueText(values.value(i)) + QStringLiteral("\r\n");
   return text;
 }
 

@@ -76,8 +76,7 @@ QString TKsHtmlHelp::CopyTarget(const QString& AFileName) const {
   const QDir temp(FTempFolder);
   QString target = temp.filePath(source.fileName());
   for (int i = 0; QFileInfo::exists(target); ++i)
-    target = temp.filePath(source.completeBaseName() + QString::number(i) +
-                           QStringLiteral(".CHM"));
+    target = temp.filePath(source.completeBaseName() + QString::number(i) + QStringLiteral(".CHM"));
   return target;
 }
 

@@ -26,8 +26,9 @@ void TKsReportInfo::Print() {
   const bool blankValue =
       ParamValues.typeId() != QMetaType::QVariantList && ParamValues.toString().isEmpty();
   if (SingleRecordRpt && blankValue)
-    throw EKsReportListError(QStringLiteral("Report number parameter cannot be blank for a "
-                                            "single-record report"));
+    throw EKsReportListError(
+        QStringLiteral("Report number parameter cannot be blank for a "
+                       "single-record report"));
   TKsCrystalEx runner(FOwner.LibraryName);
   // The runner has told the user already; asking the before-print questions
   // for a report that cannot open would only waste their answers.
@@ -100,8 +101,7 @@ QString TKsReportList::ReportTypeMacro(const QStringList& AReportTypes) {
   if (AReportTypes.isEmpty()) return {};
   QStringList quoted;
   for (const QString& type : AReportTypes) quoted << QuotedSqlString(type);
-  return QStringLiteral("AND U.ReportType IN (") + quoted.join(QLatin1Char(',')) +
-         QLatin1Char(')');
+  return QStringLiteral("AND U.ReportType IN (") + quoted.join(QLatin1Char(',')) + QLatin1Char(')');
 }
 
 QString TKsReportList::ReportKindMacro(TReportKind AReportKind) {
@@ -144,7 +144,8 @@ void TKsReportList::BuildReportsMenu(TKsSQLDatabase* AConnection, const QString&
       QAction* item = AMenuItem->addAction(MenuCaption(report->Title));
       item->setData(static_cast<int>(FReports.size()));
       TKsReportInfo* target = report.get();
-      connect(item, &QAction::triggered, this, [target] { RunGuardedHandler([target] { target->ControlClick(); }); });
+      connect(item, &QAction::triggered, this,
+              [target] { RunGuardedHandler([target] { target->ControlClick(); }); });
       report->MenuItem = item;
     }
     if (!FDefaultReport && query.FieldByName(QStringLiteral("DefaultReport")).AsBoolean())

@@ -88,8 +88,7 @@ class TKsReportList : public QObject {
   // Replaces the list with the reports of AReportGroup (and of AReportTypes
   // when given) in title order, each appended to AMenuItem as an item.
   void BuildReportsMenu(TKsSQLDatabase* AConnection, const QString& AReportGroup,
-                        const QStringList& AReportTypes, QMenu* AMenuItem,
-                        TReportKind AReportKind);
+                        const QStringList& AReportTypes, QMenu* AMenuItem, TReportKind AReportKind);
   // Removes the reports and their menu items.
   void Clear();
   void PrintDefaultReport();

@@ -3,6 +3,7 @@
 #include "app/VersionInfo.h"
 #include "cli/CliArguments.h"
 #include "cli/DemoDatabase.h"
+#include "cli/ListCommand.h"
 #include "cli/SqlCommand.h"
 #include "core/Exception.h"
 
@@ -29,7 +30,8 @@ QString HelpText() {
       "                                  run one batch on the embedded database (the\n"
       "                                  configured one unless --db is given) and print\n"
       "                                  the rows as CSV\n"
-      "  tallyhouse list                 list the report catalogue\n"
+      "  tallyhouse list                 list the report catalogue: menu path, item,\n"
+      "                                  handler, shown or hidden, built or not yet\n"
       "  tallyhouse run HANDLER ...      run one catalogue entry headless\n"
       "Errors go to standard error with exit status 2.\n");
 }
@@ -65,7 +67,9 @@ int RunCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
       RunDemoDb(rest);
     } else if (command == QLatin1String("sql")) {
       RunSqlCommand(rest, out);
-    } else if (command == QLatin1String("list") || command == QLatin1String("run")) {
+    } else if (command == QLatin1String("list")) {
+      RunListCommand(rest, out);
+    } else if (command == QLatin1String("run")) {
       err << "tallyhouse " << command << ": not available in this build\n";
       return kExitBadInput;
     } else {

@@ -73,7 +73,8 @@ void BuildDemoStaff(TDemoContext& context) {
     e.PerNo = QString::number(1001 + i);
     e.FName = QLatin1String(r.Chance(0.3) ? r.Pick(DemoNames::FemaleFirst()) : r.Pick(DemoNames::MaleFirst()));
     e.LName = QLatin1String(r.Pick(DemoNames::Last()));
-    QString user = (e.FName.left(1) + e.LName).remove(QLatin1Char('\'')).remove(QLatin1Char(' ')).remove(QLatin1Char('.')).left(16);
+    QString user = e.FName.left(1) + e.LName;
+    user.remove(QLatin1Char('\'')).remove(QLatin1Char(' ')).remove(QLatin1Char('.')).truncate(16);
     for (int k = 2; userNames.contains(user); ++k) user = user.left(14) + QString::number(k);
     userNames.insert(user);
     e.UserName = user;

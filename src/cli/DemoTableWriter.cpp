@@ -3,6 +3,8 @@
 #include "core/Exception.h"
 #include "data/driver/DbTypes.h"
 
+#include <QDateTime>
+
 #include <sqlite3.h>
 
 namespace {

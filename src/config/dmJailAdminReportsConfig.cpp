@@ -8,6 +8,7 @@ TdtmJailAdminReportsConfig::TdtmJailAdminReportsConfig() : TdtmJailAdminReportsC
 
 TdtmJailAdminReportsConfig::TdtmJailAdminReportsConfig(TKsCustomConfigInfo* AConfigInfo)
     : FKsConfigInfo(AConfigInfo) {
+  SetUpJailConfigTables();
   DataModuleCreate();
 }
 

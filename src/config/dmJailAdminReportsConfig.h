@@ -1,6 +1,8 @@
 #pragma once
 
 #include "config/DataModuleConfigInfo.h"
+#include "data/KsMSAccess.h"
+#include "data/KsSQLDatabase.h"
 
 class TKsCustomConfigInfo;
 
@@ -19,8 +21,21 @@ class TdtmJailAdminReportsConfig {
 
  private:
   void DataModuleCreate();
+  // Connections and SQL of the jail configuration tables
+  // (dmJailAdminReportsConfigTables.cpp).
+  void SetUpJailConfigTables();
 
   TDataModuleConfigInfo FKsConfigInfo;
+
+ public:
+  // The jail configuration tables; their users open them.
+  TKsSQLDatabase dbJAIL{QStringLiteral("dbJAIL")};
+  TKsSQLDatabase dbCFG{QStringLiteral("dbCFG")};
+  TKsMSQuery tblCFGFACI{QStringLiteral("tblCFGFACI")};
+  TKsMSQuery tblCFGCELL{QStringLiteral("tblCFGCELL")};
+  TKsMSQuery tblCFGDOORMS{QStringLiteral("tblCFGDOORMS")};
+  TKsMSQuery tblImateStatus{QStringLiteral("tblImateStatus")};
+  TKsMSQuery tblCFGMOVE{QStringLiteral("tblCFGMOVE")};
 };
 
 extern TdtmJailAdminReportsConfig* dtmJailAdminReportsConfig;

@@ -31,6 +31,7 @@ class DataTestDb : public ::testing::Test {
     // The fixture and its checks are SQLite's own SQL: they run with the
     // plain statement step whatever translation the process has installed,
     // except the record locks' statements, which need the lock tables.
+    SqliteTempdbStatementTranslator();  // installed before it is swapped out
     FInstalled = SqliteStatementTranslator();
     SetSqliteStatementTranslator(std::make_shared<TPlainSqliteWithLockTables>());
     ASSERT_TRUE(FDir.isValid());

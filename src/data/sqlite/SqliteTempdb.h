@@ -11,8 +11,9 @@ class ISqliteStatementTranslator;
 // - a connection's tables are dropped when it closes;
 // - a table whose owning process has died is dropped by the next CREATE of
 //   its name, so a crashed program leaves no lock behind.
-// Installs the T-SQL layer first and wraps its translation. Called once at
-// start-up (and by tests); calling it again does nothing.
+// Installs the T-SQL layer first and wraps the statement step in force,
+// so it is called once at start-up before anything swaps that step (tests
+// included); calling it again does nothing.
 void InstallSqliteTempdb();
 
 // The statement step InstallSqliteTempdb put in place (installing it first

@@ -83,7 +83,6 @@ void Add(sqlite3_context* ctx, int, sqlite3_value** argv) {
   const bool dateB = CanonicalDateTime(b, mb);
   if (dateA || dateB) {
     if (dateA && dateB) return ResultDateTime(ctx, ma + mb);
-    sqlite3_value* date = dateA ? a : b;
     sqlite3_value* other = dateA ? b : a;
     const int64_t base = dateA ? ma : mb;
     if (IsNumber(other))
@@ -91,7 +90,6 @@ void Add(sqlite3_context* ctx, int, sqlite3_value** argv) {
     int64_t otherMs = 0;
     if (sqlite3_value_subtype(other) != kTextSubtype && TextAsDateTime(other, otherMs))
       return ResultDateTime(ctx, base + otherMs);
-    Q_UNUSED(date);
     // Text that is no date: the date-time looking operand was a string after all.
   }
   const int ta = sqlite3_value_type(a), tb = sqlite3_value_type(b);

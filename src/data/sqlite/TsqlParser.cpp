@@ -254,10 +254,6 @@ bool TTsqlParser::IsNameToken(const TTsqlToken& token) const {
          (token.Kind == TTsqlTokenKind::Word && !IsReserved(token));
 }
 
-QString TTsqlParser::StatementText(const TTsqlStatement& statement) const {
-  return FBatch.mid(statement.Begin, statement.End - statement.Begin);
-}
-
 // ---------------------------------------------------------------- statements
 
 std::vector<TTsqlStatementPtr> TTsqlParser::ParseBatch() {

@@ -18,9 +18,6 @@ class TTsqlParser {
 
   std::vector<TTsqlStatementPtr> ParseBatch();
 
-  // The batch text of a statement, for messages.
-  QString StatementText(const TTsqlStatement& statement) const;
-
  private:
   // Tokens
   const TTsqlToken& Peek(int ahead = 0) const;

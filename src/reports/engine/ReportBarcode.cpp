@@ -13,8 +13,12 @@ QString TReportBarcode::CurrentData() const {
 }
 
 void TReportBarcode::Render(TRenderContext& ctx, const QRect& box) {
+  if (!ctx.Emit) {
+    if (OnGetData) CurrentData();  // the handler sees every record
+    return;
+  }
   const QString data = CurrentData();
-  if (!ctx.Emit || data.isEmpty()) return;
+  if (data.isEmpty()) return;
   QRect barBox = box;
   QRect textBox;
   if (PrintHumanReadable) {

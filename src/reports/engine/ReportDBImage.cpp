@@ -55,8 +55,11 @@ QRectF TReportDBImage::TargetRect(const QRect& box, const QSize& size, int dpmX,
 }
 
 void TReportDBImage::Render(TRenderContext& ctx, const QRect& box) {
+  if (!ctx.Emit) {
+    if (OnGetPicture) CurrentPicture();  // the handler sees every record
+    return;
+  }
   const QImage image = CurrentPicture();
-  if (!ctx.Emit) return;
   if (!image.isNull()) {
     TImageCommand c;
     c.Box = box;

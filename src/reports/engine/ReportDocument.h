@@ -27,18 +27,19 @@
 // line at its given origin and never re-break text.
 
 // Where a text sits in the saved text file and how it is padded there.
-enum class TSaveAlign { Left, Right, Center };
+enum class TSaveAlign : quint8 { Left, Right, Center };
 
+// Kept small: long reports carry one per text.
 struct TSaveInfo {
-  bool Save = false;  // the band and the component are both marked to be saved
-  int ReportSaveNo = 0;
-  int BandSaveNo = 0;
-  int RowSaveNo = 0;  // one per printed band instance; equal numbers form one output line
-  int ColumnSaveNo = 0;
-  int ComponentSaveNo = 0;
-  int SaveLength = 0;  // width in characters in fixed-length files
-  TSaveAlign Alignment = TSaveAlign::Left;
+  bool Save = false;    // the band and the component are both marked to be saved
   bool IsMemo = false;  // Text holds the memo's whole text
+  TSaveAlign Alignment = TSaveAlign::Left;
+  qint16 ReportSaveNo = 0;
+  qint16 BandSaveNo = 0;
+  qint16 ColumnSaveNo = 0;
+  qint16 ComponentSaveNo = 0;
+  qint16 SaveLength = 0;  // width in characters in fixed-length files
+  int RowSaveNo = 0;      // one per printed band instance; equal numbers form one output line
 };
 
 // One printed line of a text: its characters and the start of its baseline.

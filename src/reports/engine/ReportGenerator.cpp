@@ -111,7 +111,10 @@ class TGenerationRun : public ISubReportRunner {
                 TBandSink& sink, int originX);
   void Detail(TReport& rep, int row, TBandSink& sink, int originX);
   void PrintBand(TReportBand* band, TBandSink& sink, int originX);
-  TBandOutput RenderBand(TReportBand* band, int originX);
+  // Commands go to `target` at page height originY when given (straight
+  // onto the page), otherwise to the output's own list from y 0.
+  TBandOutput RenderBand(TReportBand* band, int originX,
+                         std::vector<TDrawCommand>* target = nullptr, int originY = 0);
   int MeasureGroup(TReport& rep, size_t level, const std::vector<int>& rows, size_t b, size_t e,
                    int originX, int limit);
   QVariant BreakValue(TReport& rep, TReportGroup& group, int row);
@@ -129,6 +132,7 @@ class TGenerationRun : public ISubReportRunner {
   void ClosePage(bool last);
   void NewPage(bool newPageSet);
   void PlaceOnPage(TBandOutput&& out);
+  void PrintOnPage(TReportBand* band, int originX);
   void Append(std::vector<TDrawCommand>& commands, int y);
   bool AtTop() const { return FY == FBodyTop; }
   int DesignHeight(TBandType type) const;
@@ -142,6 +146,7 @@ class TGenerationRun : public ISubReportRunner {
   int FPassCount = 1;
   bool FEmit = false;
   int FDetailCount = 0;
+  size_t FLastPageSize = 64;
 
   std::vector<TReport*> FReports;  // the layout tree
   std::vector<TReportVariable*> FVariables;
@@ -341,11 +346,41 @@ void TGenerationRun::Detail(TReport& rep, int row, TBandSink& sink, int originX)
 
 void TGenerationRun::PrintBand(TReportBand* band, TBandSink& sink, int originX) {
   if (!band) return;
+  if (&sink == &FPageSink) {
+    PrintOnPage(band, originX);
+    return;
+  }
   sink.BeforeBand();
   sink.Place(RenderBand(band, originX));
 }
 
-TBandOutput TGenerationRun::RenderBand(TReportBand* band, int originX) {
+void TGenerationRun::PrintOnPage(TReportBand* band, int originX) {
+  EnsurePage();
+  if (!FEmit) {
+    PlaceOnPage(RenderBand(band, originX));
+    return;
+  }
+  // Most bands fit where they are: draw them straight onto the page and
+  // take them off again only when they must move.
+  const size_t start = FPage.Commands.size();
+  const int originY = FY;
+  TBandOutput out = RenderBand(band, originX, &FPage.Commands, originY);
+  if (!out.Printed) return;
+  if (FY + out.Height <= FBodyBottom || out.Height <= 0) {
+    FY += out.Height;
+    return;
+  }
+  out.Commands.assign(
+      std::make_move_iterator(FPage.Commands.begin() + static_cast<std::ptrdiff_t>(start)),
+      std::make_move_iterator(FPage.Commands.end()));
+  FPage.Commands.erase(FPage.Commands.begin() + static_cast<std::ptrdiff_t>(start),
+                       FPage.Commands.end());
+  TranslateCommands(out.Commands, 0, -originY);
+  PlaceOnPage(std::move(out));
+}
+
+TBandOutput TGenerationRun::RenderBand(TReportBand* band, int originX,
+                                       std::vector<TDrawCommand>* target, int originY) {
   TBandOutput out;
   if (!band) return out;
   if (band->BeforePrint) band->BeforePrint();
@@ -353,7 +388,7 @@ TBandOutput TGenerationRun::RenderBand(TReportBand* band, int originX) {
   out.Printed = true;
   TRenderContext ctx;
   ctx.Emit = FEmit;
-  ctx.Out = &out.Commands;
+  ctx.Out = target ? target : &out.Commands;
   ctx.Runner = this;
   ctx.SaveBase.Save = band->Save;
   ctx.SaveBase.ReportSaveNo = band->Report() ? band->Report()->SaveNumber : 0;
@@ -365,7 +400,7 @@ TBandOutput TGenerationRun::RenderBand(TReportBand* band, int originX) {
   for (const auto& c : comps) anyStretch = anyStretch || (c->Visible && c->Stretches());
   if (!anyStretch) {
     for (const auto& c : comps)
-      if (c->Visible) c->Render(ctx, c->Box.translated(originX, 0));
+      if (c->Visible) c->Render(ctx, c->Box.translated(originX, originY));
     out.Height = band->Height;
   } else {
     // Stretching components grow; whatever lies below one moves down with it.
@@ -403,7 +438,7 @@ TBandOutput TGenerationRun::RenderBand(TReportBand* band, int originX) {
       TReportComponent& c = *comps[i];
       if (!c.Visible) continue;
       const int top = c.Box.y() + shift[i];
-      c.Render(ctx, QRect(c.Box.x() + originX, top, c.Box.width(), height[i]));
+      c.Render(ctx, QRect(c.Box.x() + originX, top + originY, c.Box.width(), height[i]));
       for (int b : breaks[i]) out.Breaks.push_back(top + b);
     }
   }
@@ -491,6 +526,9 @@ void TGenerationRun::OpenPage() {
   for (TReport* r : FReports) ResetVariables(*r, TVariableReset::Page);
 
   FPage = TReportPage();
+  // Pages of a report are alike: start at the last page's size so that long
+  // reports neither copy nor over-allocate their command lists.
+  if (FEmit) FPage.Commands.reserve(FLastPageSize + FLastPageSize / 16);
   FPage.WidthUm = FRoot.PageWidthUm();
   FPage.HeightUm = FRoot.PageHeightUm();
   FPage.Orientation = FRoot.Orientation;
@@ -500,10 +538,8 @@ void TGenerationRun::OpenPage() {
   const int originX = FRoot.MarginsUm.left();
   auto top = [&](TReportBand* band) {
     if (!band) return;
-    TBandOutput out = RenderBand(band, originX);
-    if (!out.Printed) return;
-    Append(out.Commands, FY);
-    FY += out.Height;
+    const TBandOutput out = RenderBand(band, originX, &FPage.Commands, FY);
+    if (out.Printed) FY += out.Height;
   };
   TReportBand* header = FRoot.Band(TBandType::PageHeader);
   if (header && (FState.AbsolutePageNo > 1 || header->PrintOnFirstPage)) top(header);
@@ -515,18 +551,16 @@ void TGenerationRun::OpenPage() {
 void TGenerationRun::ClosePage(bool last) {
   const int originX = FRoot.MarginsUm.left();
   if (TReportBand* columnFooter = FRoot.Band(TBandType::ColumnFooter)) {
-    TBandOutput out = RenderBand(columnFooter, originX);
-    if (out.Printed) Append(out.Commands, FY);
+    RenderBand(columnFooter, originX, &FPage.Commands, FY);
   }
   TReportBand* footer = FRoot.Band(TBandType::PageFooter);
   if (footer && (FState.AbsolutePageNo > 1 || footer->PrintOnFirstPage) &&
       (!last || footer->PrintOnLastPage)) {
-    TBandOutput out = RenderBand(footer, originX);
-    if (out.Printed)
-      Append(out.Commands, FRoot.PageHeightUm() - FRoot.MarginsUm.bottom() - footer->Height);
+    RenderBand(footer, originX, &FPage.Commands,
+               FRoot.PageHeightUm() - FRoot.MarginsUm.bottom() - footer->Height);
   }
   if (FEmit) {
-    FPage.Commands.shrink_to_fit();  // long reports keep thousands of pages
+    FLastPageSize = FPage.Commands.size();
     FDoc->Pages.push_back(std::move(FPage));
     FPageSets.push_back(FSetIndex);
   }

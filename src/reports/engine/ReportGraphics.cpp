@@ -59,8 +59,11 @@ bool TReportCheckBox::IsChecked() const {
 }
 
 void TReportCheckBox::Render(TRenderContext& ctx, const QRect& box) {
+  if (!ctx.Emit) {
+    if (OnGetChecked) IsChecked();  // the handler sees every record
+    return;
+  }
   const bool checked = IsChecked();
-  if (!ctx.Emit) return;
   TCheckBoxCommand c;
   c.Box = box;
   c.Checked = checked;

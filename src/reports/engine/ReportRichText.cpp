@@ -113,7 +113,13 @@ int TReportRichText::Measure(TRenderContext&, std::vector<int>& breaks) {
 }
 
 void TReportRichText::Render(TRenderContext& ctx, const QRect& box) {
-  if (!FHasLayout) FLayout = LayoutRichText(ToBytes(CurrentText()), Font, box.width());
+  if (!FHasLayout) {
+    if (!ctx.Emit) {
+      if (OnGetText) CurrentText();  // the handler sees every record
+      return;
+    }
+    FLayout = LayoutRichText(ToBytes(CurrentText()), Font, box.width());
+  }
   FHasLayout = false;
   if (!ctx.Emit) return;
   TRichTextCommand c;

@@ -32,6 +32,8 @@ void TReportTextComponent::Render(TRenderContext& ctx, const QRect& box) {
   if (FHasMeasuredText) {
     text = std::move(FMeasuredText);
     FHasMeasuredText = false;
+  } else if (!ctx.Emit && !OnGetText) {
+    return;  // nothing to draw and no handler that must see the record
   } else {
     text = Text();
   }
