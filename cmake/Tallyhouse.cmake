@@ -1,9 +1,13 @@
-# th_area(<target> DIRS <dir>... DEPS <dep>... [EXCLUDE <file>...])
+# th_area(<target> [DIRS <dir>...] [FILES <file>...] DEPS <dep>... [EXCLUDE <file>...])
 # One static library per area, its sources globbed from the area's folders so
-# that adding a file needs no edit here.
+# that adding a file needs no edit here. FILES names single units for the few
+# areas that share a folder with another area (see CMakeLists.txt).
 function(th_area name)
-  cmake_parse_arguments(A "" "" "DIRS;DEPS;EXCLUDE" ${ARGN})
+  cmake_parse_arguments(A "" "" "DIRS;FILES;DEPS;EXCLUDE" ${ARGN})
   set(srcs)
+  foreach(f IN LISTS A_FILES)
+    list(APPEND srcs "${PROJECT_SOURCE_DIR}/${f}")
+  endforeach()
   foreach(dir IN LISTS A_DIRS)
     file(GLOB found CONFIGURE_DEPENDS
          "${PROJECT_SOURCE_DIR}/${dir}/*.cpp" "${PROJECT_SOURCE_DIR}/${dir}/*.h")

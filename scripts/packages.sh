@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   cmake ninja-build ccache g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins qt6-charts-dev libgl-dev
+  qt6-base-dev qt6-qpa-plugins qt6-charts-dev libqt6opengl6-dev libgl-dev
   libsqlite3-dev unixodbc-dev tdsodbc libsqliteodbc
   libinih-dev libzint-dev libsodium-dev libxlsxwriter-dev
   fonts-liberation2

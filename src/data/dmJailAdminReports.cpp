@@ -7,7 +7,6 @@
 #include "core/UserPrompts.h"
 #include "data/KsDBLib.h"
 #include "data/KsNewRecordKey.h"
-#include "data/KsSQLText.h"
 #include "data/KsWorkstation.h"
 
 #include <QStringList>
@@ -17,9 +16,6 @@
 TdtmJailAdminReports* dtmJailAdminReports = nullptr;
 
 namespace {
-
-const QString kNoFacilities =
-    QStringLiteral("No Facilities had been configure. Please contact you administrator");
 
 QStringList BookingSelect(const QString& table) {
   return {QStringLiteral("SELECT"),
@@ -152,72 +148,9 @@ void TdtmJailAdminReports::AllDataSetsAfterInsert(TKsCustomDataSet& DataSet) {
   if (TField* key = DataSet.FindField(QStringLiteral("UNIQUEKEY"))) key->SetAsString(NewUniqueKey());
 }
 
-void TdtmJailAdminReports::TakeChosenFacility(bool trimmed) {
-  TKsCustomDataSet& table = *dlstSelectFaci.LookupTable;
-  xsFacilityID = table.FieldByName(QStringLiteral("FACILITYID")).AsString();
-  xsFacilityDesc = table.FieldByName(QStringLiteral("FACILITYDESC")).AsString();
-  if (trimmed) {
-    xsFacilityID = xsFacilityID.trimmed();
-    xsFacilityDesc = xsFacilityDesc.trimmed();
-  }
-}
-
-int TdtmJailAdminReports::FacilityCount() {
-  if (!dlstSelectFaci.LookupTable)
-    throw EDatabaseError(QStringLiteral("dlstSelectFaci: no facility table"));
-  TKsCustomDataSet& table = *dlstSelectFaci.LookupTable;
-  if (!table.Active()) table.Open();
-  return table.RecordCount();
-}
-
-TFacilityChoice TdtmJailAdminReports::ChooseFacilityAtLogin() {
-  const int facilities = FacilityCount();
-  if (facilities == 0) {
-    UserPrompts().ShowWarning(kNoFacilities);
-    return TFacilityChoice::fcNoFacilities;
-  }
-  if (facilities == 1) {
-    dlstSelectFaci.LookupTable->First();
-    TakeChosenFacility(false);
-    return TFacilityChoice::fcChosen;
-  }
-  xsFacilityID.clear();
-  xsFacilityDesc.clear();
-  while (xsFacilityID.isEmpty() || xsFacilityDesc.isEmpty()) {
-    if (!dlstSelectFaci.Execute()) {
-      xbUserAbortLogin = true;
-      return TFacilityChoice::fcCancelled;
-    }
-    TakeChosenFacility(true);
-  }
-  return TFacilityChoice::fcChosen;
-}
-
-bool TdtmJailAdminReports::ChangeFacility() {
-  if (!dlstSelectFaci.Execute()) return false;
-  TakeChosenFacility(true);
-  return true;
-}
-
 void ResetScratchQuery(TKsCustomDataSet& query) {
   query.Close();
   query.UnPrepare();
   query.SQL().Clear();
   query.Params().Clear();
-}
-
-void TdtmJailAdminReports::CountInmatesOnJail() {
-  ResetScratchQuery(qryGeneric);
-  qryGeneric.SQL().SetText(
-      QStringLiteral("SELECT Count(BOOKNO) As InmatesInJail FROM JBHISTO (READUNCOMMITTED) WHERE "
-                     "NAMERELEAS = 1 AND FACICODE = ") +
-      KsSQLText::QuotedStr(xsFacilityID));
-  try {
-    qryGeneric.Open();
-    xsInmatesOnJail = qryGeneric.FieldByName(QStringLiteral("InmatesInJail")).AsInteger();
-  } catch (...) {
-    qryGeneric.Close();
-    throw;
-  }
-  qryGeneric.Close();
 }

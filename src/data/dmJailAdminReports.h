@@ -15,13 +15,6 @@
 
 class TKsCustomConfigInfo;
 
-// How the facility choice of the login ended.
-enum class TFacilityChoice {
-  fcChosen,        // xsFacilityID and xsFacilityDesc hold the facility
-  fcNoFacilities,  // none configured: the user was told, the program must end
-  fcCancelled,     // the user cancelled: xbUserAbortLogin is set
-};
-
 // The session data module every report reaches: the jail connection, the
 // shared scratch queries the reports build their SQL on, the facility
 // dialog, and who is logged in with which access levels for which facility.
@@ -57,19 +50,6 @@ class TdtmJailAdminReports : public IReportMaster, public IUserInformation {
   // The after-insert handler of the module's writing tables: a new record
   // of tblAveStay gets its UNIQUEKEY.
   void AllDataSetsAfterInsert(TKsCustomDataSet& DataSet);
-
-  // --- facility ---------------------------------------------------------------
-  // The facility choice of the login: none configured is reported; a single
-  // facility is taken without asking; otherwise the facility dialog is shown
-  // until a facility with both an ID and a description is chosen, or
-  // cancelled (which sets xbUserAbortLogin).
-  TFacilityChoice ChooseFacilityAtLogin();
-  // "Change Facility": the dialog once; false when cancelled.
-  bool ChangeFacility();
-  // Facilities configured.
-  int FacilityCount();
-  // Counts the inmates in jail for the current facility into xsInmatesOnJail.
-  void CountInmatesOnJail();
 
   bool ShowWitnessSignatures() const { return FShowWitnessSignatures; }
   void SetShowWitnessSignatures(bool Value) { FShowWitnessSignatures = Value; }
@@ -112,8 +92,6 @@ class TdtmJailAdminReports : public IReportMaster, public IUserInformation {
 
  private:
   void DataModuleCreate();
-  // The trimmed ID and description of the facility table's current row.
-  void TakeChosenFacility(bool trimmed);
 
   TDataModuleConfigInfo FKsConfigInfo;
   bool FShowWitnessSignatures = true;
@@ -137,7 +115,8 @@ class TdtmJailAdminReports : public IReportMaster, public IUserInformation {
   TKsMSSearchQuery qryLoadInmatePopulation{QStringLiteral("qryLoadInmatePopulation")};
   TKsMSTable tblAveStay{QStringLiteral("tblAveStay")};
 
-  // The facility dialog over the report configuration's facility table.
+  // The facility dialog over the report configuration's facility table; on
+  // OK that table stands on the facility chosen.
   TKsLookupDialog dlstSelectFaci{QStringLiteral("dlstSelectFaci")};
 };
 

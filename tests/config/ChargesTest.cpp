@@ -57,14 +57,8 @@ TEST_F(ChargesTest, CreationOpensTheChoicesAndTheEmptyCrossReferences) {
   EXPECT_FALSE(charges.tblFSS_AFIS.Active());
 }
 
-TEST_F(ChargesTest, TheCrossReferencesFollowTheCurrentChargeBeforeTheMastersOwnHandler) {
+TEST_F(ChargesTest, TheCrossReferencesFollowTheChargeTable) {
   TdtmCharges charges;
-  QStringList seenByMaster;
-  charges.tblFSS_AFIS.AfterScroll = [&](TKsCustomDataSet&) {
-    seenByMaster << Codes(charges.qryUcrXref).join("+");
-  };
-  charges.SetChargesMasterDetail(&charges.tblFSS_AFIS, QStringLiteral("ChargeNum"));
-
   charges.tblFSS_AFIS.Open();
   EXPECT_EQ(charges.tblFSS_AFIS.RecordCount(), 2) << "inactive charges are left out";
   EXPECT_EQ(charges.tblFSS_AFIS.FieldByName(QStringLiteral("ChargeNum")).AsInteger(), 100);
@@ -78,27 +72,45 @@ TEST_F(ChargesTest, TheCrossReferencesFollowTheCurrentChargeBeforeTheMastersOwnH
   EXPECT_EQ(Codes(charges.qryUcrXref), QStringList({"23C"}));
   EXPECT_TRUE(charges.qryNibrsXref.IsEmpty());
   EXPECT_TRUE(charges.tblFSS_Category.IsEmpty());
-  EXPECT_EQ(seenByMaster, QStringList({"90D+90Z", "23C"}))
-      << "the master's own handler runs after the details followed";
 }
 
-TEST_F(ChargesTest, ANewMasterGivesThePreviousOneItsHandlerBack) {
+// Another screen's charge list, with an after-scroll handler of its own.
+class ChargesMasterTest : public ChargesTest {
+ protected:
+  std::unique_ptr<TKsMSQuery> ChargeList(TdtmCharges& charges, QStringList& seen) {
+    auto list = charges.dbCfg.CreateDataSet(QStringLiteral("qryChargeList"));
+    list->SQL().SetText(QStringLiteral("SELECT ChargeNum FROM FSS_AFIS ORDER BY ChargeNum DESC"));
+    list->AfterScroll = [&seen, &charges](TKsCustomDataSet&) {
+      seen << Codes(charges.qryUcrXref).join("+");
+    };
+    return list;
+  }
+};
+
+TEST_F(ChargesMasterTest, DetailsFollowBeforeTheMastersOwnHandlerRuns) {
   TdtmCharges charges;
-  int ownScrolls = 0;
-  charges.tblFSS_AFIS.Open();
-  charges.tblFSS_AFIS.AfterScroll = [&](TKsCustomDataSet&) { ++ownScrolls; };
+  QStringList seen;
+  auto list = ChargeList(charges, seen);
+  charges.SetChargesMasterDetail(list.get(), QStringLiteral("ChargeNum"));
+  list->Open();  // 300: no codes
+  list->Next();  // 200
+  list->Next();  // 100
+  EXPECT_EQ(seen, QStringList({"", "23C", "90D+90Z"}));
+}
+
+TEST_F(ChargesMasterTest, ANewMasterGivesThePreviousOneItsHandlerBack) {
+  TdtmCharges charges;
+  QStringList seen;
+  auto list = ChargeList(charges, seen);
+  charges.SetChargesMasterDetail(list.get(), QStringLiteral("ChargeNum"));
+  list->Open();
+
   charges.SetChargesMasterDetail(&charges.tblFSS_AFIS, QStringLiteral("ChargeNum"));
-
-  // Another screen's charge list takes over.
-  auto other = charges.dbCfg.CreateDataSet(QStringLiteral("qryOther"));
-  other->SQL().SetText(QStringLiteral("SELECT ChargeNum FROM FSS_AFIS WHERE ChargeNum = 200"));
-  other->Open();
-  charges.SetChargesMasterDetail(other.get(), QStringLiteral("ChargeNum"));
-  EXPECT_EQ(Codes(charges.qryUcrXref), QStringList({"23C"})) << "an open master is followed at once";
-
-  charges.tblFSS_AFIS.First();
-  EXPECT_EQ(ownScrolls, 1) << "the handler it had before";
-  EXPECT_EQ(Codes(charges.qryUcrXref), QStringList({"23C"})) << "no longer followed";
+  charges.tblFSS_AFIS.Open();  // 100
+  seen.clear();
+  list->Next();  // 200, no longer followed
+  EXPECT_EQ(seen, QStringList({"90D+90Z"})) << "its own handler still runs";
+  EXPECT_EQ(Codes(charges.qryUcrXref), QStringList({"90D", "90Z"}));
 }
 
 TEST_F(ChargesTest, ANewCrossReferenceBelongsToTheChargeShownWithItsTypeAndAKey) {

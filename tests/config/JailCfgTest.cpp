@@ -72,7 +72,9 @@ TEST_P(CreateFacilityStringTest, GivesTheConditionOnFaciCodeInTheOrderChosen) {
   EXPECT_EQ(Prompts.Prompts()[0].Buttons,
             QStringList({"ANNEX", "MAIN", "O'NEIL", "WORK"}))
       << "listed by FACILITYID";
-  if (c.Bookings >= 0) EXPECT_EQ(BookingsOf(module, condition), c.Bookings);
+  if (c.Bookings >= 0) {
+    EXPECT_EQ(BookingsOf(module, condition), c.Bookings);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

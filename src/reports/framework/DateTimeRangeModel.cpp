@@ -30,8 +30,7 @@ bool TDateTimeRangeModel::FillDorms(const QStringList& dorms) {
   FDorms.sort(Qt::CaseInsensitive);
   if (!FDorms.isEmpty()) return true;
   UserPrompts().ShowWarning(QStringLiteral("None of the active inmates on ") +
-                            FFacilityDescription +
-                            QStringLiteral(" have been assigned to dorms."));
+                            FFacilityDescription + QStringLiteral(" have been assigned to dorms."));
   return false;
 }
 

@@ -45,7 +45,8 @@ QStringList TDialogListQueries::DormsFromLog() {
 std::vector<TDestinationRow> TDialogListQueries::Destinations() {
   std::vector<TDbParam> params;
   const TDbResult result = FDatabase->Execute(
-      QStringLiteral("SELECT\n  *\nFROM\n  CFGMOVE\nWHERE \n  IsMovement = 1\nORDER BY\n  MOVEMENT"),
+      QStringLiteral(
+          "SELECT\n  *\nFROM\n  CFGMOVE\nWHERE \n  IsMovement = 1\nORDER BY\n  MOVEMENT"),
       params);
   int movement = -1, descript = -1;
   for (int i = 0; i < int(result.Columns.size()); ++i) {
@@ -85,18 +86,18 @@ std::vector<TCellRow> TDialogListQueries::Cells() {
 
 std::vector<TAgencyBillingRow> TDialogListQueries::AgencyBilling() {
   const QStringList lines{QStringLiteral("Select"),
-                         QStringLiteral("   AgencyFKey"),
-                         QStringLiteral("  ,Org"),
-                         QStringLiteral("  ,Org_Abbrev"),
-                         QStringLiteral("  ,ChargeLastDay"),
-                         QStringLiteral("  ,ChargeFirstDay"),
-                         QStringLiteral("  ,ChargeCheckOut"),
-                         QStringLiteral("  ,ChargeCheckIn"),
-                         QStringLiteral("  ,Amount"),
-                         QStringLiteral("from"),
-                         QStringLiteral("AgencyBilling b join Cfg..CfgAgncy c on b.AgencyFKey = "
-                                        "c.UniqueKey"),
-                         QStringLiteral("Order by Org")};
+                          QStringLiteral("   AgencyFKey"),
+                          QStringLiteral("  ,Org"),
+                          QStringLiteral("  ,Org_Abbrev"),
+                          QStringLiteral("  ,ChargeLastDay"),
+                          QStringLiteral("  ,ChargeFirstDay"),
+                          QStringLiteral("  ,ChargeCheckOut"),
+                          QStringLiteral("  ,ChargeCheckIn"),
+                          QStringLiteral("  ,Amount"),
+                          QStringLiteral("from"),
+                          QStringLiteral("AgencyBilling b join Cfg..CfgAgncy c on b.AgencyFKey = "
+                                         "c.UniqueKey"),
+                          QStringLiteral("Order by Org")};
   std::vector<TDbParam> params;
   const TDbResult result = FDatabase->Execute(lines.join(QLatin1Char('\n')), params);
   std::vector<TAgencyBillingRow> rows;
@@ -125,27 +126,28 @@ std::vector<TInmateRow> TDialogListQueries::InmatePopulation(const QString& whic
   if (all || which.compare(QLatin1String("Active"), Qt::CaseInsensitive) == 0) {
     rows.clear();
     AppendPopulation(
-        rows, FDatabase->Execute(
-                  QStringLiteral("SELECT BOOKNO, LNAME, FNAME, MNAME FROM JAILBOOK (READUNCOMMITTED) "
-                                 "WHERE (NAMERELEAS = 0 OR NAMERELEAS IS NULL) AND ((LNAME <> ") +
-                      expunge + QStringLiteral(") OR (FNAME <> ") + expunge + QStringLiteral("))") +
-                      QStringLiteral(" AND FACICODE = ") + facility +
-                      QStringLiteral(" AND (LNAME+FNAME+MNAME NOT LIKE '%EXPUNGE%')") +
-                      QStringLiteral(" ORDER BY LNAME, FNAME, MNAME"),
-                  params));
+        rows,
+        FDatabase->Execute(
+            QStringLiteral("SELECT BOOKNO, LNAME, FNAME, MNAME FROM JAILBOOK (READUNCOMMITTED) "
+                           "WHERE (NAMERELEAS = 0 OR NAMERELEAS IS NULL) AND ((LNAME <> ") +
+                expunge + QStringLiteral(") OR (FNAME <> ") + expunge + QStringLiteral("))") +
+                QStringLiteral(" AND FACICODE = ") + facility +
+                QStringLiteral(" AND (LNAME+FNAME+MNAME NOT LIKE '%EXPUNGE%')") +
+                QStringLiteral(" ORDER BY LNAME, FNAME, MNAME"),
+            params));
   }
   if (all || which.compare(QLatin1String("Inactive"), Qt::CaseInsensitive) == 0) {
     rows.clear();
     AppendPopulation(
-        rows,
-        FDatabase->Execute(
-            QStringLiteral("SELECT BOOKNO, LNAME, FNAME, MNAME FROM JBHISTO (READUNCOMMITTED) WHERE "
-                           "NAMERELEAS = 1 AND ((LNAME <> ") +
-                expunge + QStringLiteral(") OR (FNAME <> ") + expunge + QStringLiteral("))") +
-                QStringLiteral(" AND FACICODE = ") + facility +
-                QStringLiteral(" AND (LNAME+FNAME+MNAME NOT LIKE '%EXPUNGE%')  ") +
-                QStringLiteral(" ORDER BY LNAME,FNAME,MNAME"),
-            params));
+        rows, FDatabase->Execute(
+                  QStringLiteral(
+                      "SELECT BOOKNO, LNAME, FNAME, MNAME FROM JBHISTO (READUNCOMMITTED) WHERE "
+                      "NAMERELEAS = 1 AND ((LNAME <> ") +
+                      expunge + QStringLiteral(") OR (FNAME <> ") + expunge + QStringLiteral("))") +
+                      QStringLiteral(" AND FACICODE = ") + facility +
+                      QStringLiteral(" AND (LNAME+FNAME+MNAME NOT LIKE '%EXPUNGE%')  ") +
+                      QStringLiteral(" ORDER BY LNAME,FNAME,MNAME"),
+                  params));
   }
   return rows;
 }

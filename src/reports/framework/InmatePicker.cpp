@@ -21,7 +21,8 @@ TPickList TInmatePickerModel::PickList() const {
   list.KeyColumn = 3;
   list.UpperCaseSearch = true;
   list.MaxHeight = 209;
-  for (const TInmateRow& row : FRows) list.Rows.push_back({row.LName, row.FName, row.MName, row.BookNo});
+  for (const TInmateRow& row : FRows)
+    list.Rows.push_back({row.LName, row.FName, row.MName, row.BookNo});
   return list;
 }
 

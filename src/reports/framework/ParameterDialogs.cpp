@@ -21,8 +21,7 @@ void SetParameterDialogs(IParameterDialogs* dialogs) {
   gInstalled = dialogs;
 }
 
-TParameterDialogsScope::TParameterDialogsScope(IParameterDialogs& dialogs)
-    : FPrevious(gInstalled) {
+TParameterDialogsScope::TParameterDialogsScope(IParameterDialogs& dialogs) : FPrevious(gInstalled) {
   gInstalled = &dialogs;
 }
 

@@ -59,8 +59,7 @@ QDateTime TPickerValue::DateTime() const {
   QDateTime value;
   if (FKind == pvDateTime && TryStrToDateTime(FText, value)) return value;
   if (FKind == pvDate && Date().isValid()) return QDateTime(Date(), QTime(0, 0), Qt::UTC);
-  if (FKind == pvTime && Time().isValid())
-    return QDateTime(QDate(1899, 12, 30), Time(), Qt::UTC);
+  if (FKind == pvTime && Time().isValid()) return QDateTime(QDate(1899, 12, 30), Time(), Qt::UTC);
   return {};
 }
 

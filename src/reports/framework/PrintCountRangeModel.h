@@ -25,8 +25,7 @@ class TPrintCountRangeModel : public TParameterDialogModel {
   // `today` fixes the previous month the pickers open on.
   TPrintCountRangeModel(IDialogListProvider* lists, bool chargeForFirstDayInJurisdiction = false,
                         bool chargeForLastDayInJurisdiction = false,
-                        bool canConfigureAgency = false,
-                        const QDate& today = QDate::currentDate());
+                        bool canConfigureAgency = false, const QDate& today = QDate::currentDate());
 
   QString Validate() const override;
 
@@ -43,8 +42,7 @@ class TPrintCountRangeModel : public TParameterDialogModel {
   TPickerValue FromDate{TPickerValue::pvDateTime}, ToDate{TPickerValue::pvDateTime};
   QString Agency;
   QString OptionsCaption = QStringLiteral("<<No Agency Selected>>");
-  bool ChargeFirstDay = false, ChargeLastDay = false, ChargeCheckOut = false,
-       ChargeCheckIn = false;
+  bool ChargeFirstDay = false, ChargeLastDay = false, ChargeCheckOut = false, ChargeCheckIn = false;
   QString AmountText;
   const bool ChargeForFirstDayInJurisdiction;
   const bool ChargeForLastDayInJurisdiction;

@@ -19,12 +19,12 @@ struct TAnswerProblem {
 }  // namespace
 
 QStringList TScriptedParameterDialogs::AnswerNames() {
-  return {QStringLiteral("from"),      QStringLiteral("to"),        QStringLiteral("from-time"),
-          QStringLiteral("to-time"),   QStringLiteral("dorm-from"), QStringLiteral("dorm-to"),
-          QStringLiteral("destination"), QStringLiteral("date"),    QStringLiteral("time"),
-          QStringLiteral("cell-from"), QStringLiteral("cell-to"),   QStringLiteral("cells"),
-          QStringLiteral("all-cells"), QStringLiteral("agency"),    QStringLiteral("years"),
-          QStringLiteral("inmate"),    QStringLiteral("cancel")};
+  return {QStringLiteral("from"),        QStringLiteral("to"),        QStringLiteral("from-time"),
+          QStringLiteral("to-time"),     QStringLiteral("dorm-from"), QStringLiteral("dorm-to"),
+          QStringLiteral("destination"), QStringLiteral("date"),      QStringLiteral("time"),
+          QStringLiteral("cell-from"),   QStringLiteral("cell-to"),   QStringLiteral("cells"),
+          QStringLiteral("all-cells"),   QStringLiteral("agency"),    QStringLiteral("years"),
+          QStringLiteral("inmate"),      QStringLiteral("cancel")};
 }
 
 bool TScriptedParameterDialogs::Flag(const QString& name) const {
@@ -79,7 +79,8 @@ bool TScriptedParameterDialogs::ShowDateTimeRange(TDateTimeRangeModel& model) {
     FillDateAndTime(FAnswers, QStringLiteral("to"), model.DateTo,
                     model.TimesShown() ? &model.TimeTo : nullptr);
     if (model.DormsShown()) {
-      if (HasAnswer(QStringLiteral("dorm-from"))) model.DormFrom = Answer(QStringLiteral("dorm-from"));
+      if (HasAnswer(QStringLiteral("dorm-from")))
+        model.DormFrom = Answer(QStringLiteral("dorm-from"));
       if (HasAnswer(QStringLiteral("dorm-to"))) model.DormTo = Answer(QStringLiteral("dorm-to"));
     }
     if (model.DestinationShown() && HasAnswer(QStringLiteral("destination")))
@@ -137,7 +138,8 @@ bool TScriptedParameterDialogs::ShowCellNoRange(TCellNoRangeModel& model) {
       model.CellFrom = Answer(QStringLiteral("cell-from")).trimmed();
     if (HasAnswer(QStringLiteral("cell-to")))
       model.CellTo = Answer(QStringLiteral("cell-to")).trimmed();
-    if (HasAnswer(QStringLiteral("all-cells"))) model.SetAllCells(Flag(QStringLiteral("all-cells")));
+    if (HasAnswer(QStringLiteral("all-cells")))
+      model.SetAllCells(Flag(QStringLiteral("all-cells")));
   });
 }
 
@@ -182,6 +184,7 @@ bool TScriptedParameterDialogs::ShowAveLengthYearPicker(TAveLengthYearPickerMode
 
 bool TScriptedParameterDialogs::ShowInmatePicker(TInmatePickerModel& model) {
   return Run(model, [&] {
-    if (HasAnswer(QStringLiteral("inmate"))) model.BookNo = Answer(QStringLiteral("inmate")).trimmed();
+    if (HasAnswer(QStringLiteral("inmate")))
+      model.BookNo = Answer(QStringLiteral("inmate")).trimmed();
   });
 }

@@ -6,8 +6,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-TfrmAveLengthYearPicker::TfrmAveLengthYearPicker(TAveLengthYearPickerModel& model,
-                                                 QWidget* parent)
+TfrmAveLengthYearPicker::TfrmAveLengthYearPicker(TAveLengthYearPickerModel& model, QWidget* parent)
     : TfrmParameterDialog(model, parent), FModel(model) {
   Body()->addWidget(new QLabel(QStringLiteral("Choose the desired number of years"), this));
   FYears = new QSpinBox(this);

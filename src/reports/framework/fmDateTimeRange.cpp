@@ -79,8 +79,7 @@ void TfrmDateTimeRange::Push() {
                      static_cast<QWidget*>(FDormLabels[0]), static_cast<QWidget*>(FDormLabels[1])})
     w->setVisible(dorms);
   const bool destination = FModel.DestinationShown();
-  for (QWidget* w : {static_cast<QWidget*>(FDestination),
-                     static_cast<QWidget*>(FDestinationSearch),
+  for (QWidget* w : {static_cast<QWidget*>(FDestination), static_cast<QWidget*>(FDestinationSearch),
                      static_cast<QWidget*>(FDestinationLabel)})
     w->setVisible(destination);
   setFixedHeight(FModel.Height());

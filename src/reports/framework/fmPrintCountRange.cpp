@@ -51,9 +51,10 @@ TfrmPrintCountRange::TfrmPrintCountRange(TPrintCountRangeModel& model, QWidget* 
   FCheckOut = new QCheckBox(QStringLiteral("Charge For Check Out Day"), FOptions);
   FCheckIn = new QCheckBox(QStringLiteral("Charge For Check In Day"), FOptions);
   for (QCheckBox* box : {FFirstDay, FLastDay, FCheckOut, FCheckIn}) options->addWidget(box);
-  options->addWidget(new QLabel(QStringLiteral("Jurisdiction Payment Per Day. (This value will be "
-                                               "used to calculate individual and global payment) :"),
-                                FOptions));
+  options->addWidget(
+      new QLabel(QStringLiteral("Jurisdiction Payment Per Day. (This value will be "
+                                "used to calculate individual and global payment) :"),
+                 FOptions));
   FAmount = new QLabel(FOptions);
   FAmount->setObjectName(QStringLiteral("lblAmount"));
   FAmount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -1,0 +1,303 @@
+#include "JBReportsMainTestDb.h"
+
+#include "app/fmJail_Progress.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+const QString kDenied = "Access is denied. User is not authorized to run VedaVavi.";
+
+QStringList StatusTexts(const TfrmJBReportsMain& window) {
+  QStringList texts;
+  for (int i = 0; i < TfrmJBReportsMain::StatusPanelCount; ++i)
+    texts << window.StatusPanel(i)->text();
+  return texts;
+}
+
+// --- creation: login, access check, facility --------------------------------
+
+using JBReportsMainCreateTest = JBReportsMainTestDb;
+
+TEST_F(JBReportsMainCreateTest, DialogLoginFillsTheSessionAndWritesTheLogInRow) {
+  Dialogs.AddLogin("DEMO", "DEMO2024");
+  Prompts.AddAnswer("Select Your Facility", "ANNEX");
+  TfrmJBReportsMain& window = NewWindow();
+
+  ASSERT_FALSE(window.UserAbortedLogin()) << Prompts.Texts().join('\n').toStdString();
+  ASSERT_EQ(Dialogs.ShownLoginDialogs().size(), 1u);
+  EXPECT_EQ(Dialogs.ShownLoginDialogs()[0].Caption, "Dira Zivurirova Zodera");
+  const TJBReportsSession& session = window.Session();
+  EXPECT_EQ(session.xsJBUserName, "DEMO");
+  EXPECT_EQ(session.xsJBAccessLevel, "FA");
+  EXPECT_EQ(session.xsJBCLASSIAccessLevel, "FA");
+  EXPECT_EQ(session.xsJBViewJuvenileInfoAccessLevel, "FA");
+  // Chosen from two facilities: taken trimmed.
+  EXPECT_EQ(session.xsFacilityID, "ANNEX");
+  EXPECT_EQ(session.xsFacilityDesc, "Annex");
+  EXPECT_EQ(session.xsInmatesOnJail, 1);
+  EXPECT_EQ(LogRows(), QStringList{"24|DEMO|Log In Jail Reports "});
+  // The strip stays up until the window is shown.
+  EXPECT_TRUE(frmJail_Progress);
+}
+
+TEST_F(JBReportsMainCreateTest, CommandLineUserAndLevelNeedNoDialog) {
+  Prompts.AddAnswer("Select Your Facility", "MAIN");
+  TfrmJBReportsMain& window = NewWindow({" CLERK ", " FA "});
+
+  ASSERT_FALSE(window.UserAbortedLogin()) << Prompts.Texts().join('\n').toStdString();
+  EXPECT_TRUE(Dialogs.ShownLoginDialogs().empty());
+  EXPECT_EQ(window.Session().xsJBUserName, "CLERK");
+  // The level comes from the command line, not from the database's "RO".
+  EXPECT_EQ(window.Session().xsJBAccessLevel, "FA");
+  EXPECT_EQ(window.Session().xsJBViewJuvenileInfoAccessLevel, "XX");
+  EXPECT_EQ(dtmAccess->UserName(), "CLERK");
+  EXPECT_EQ(window.Session().xsInmatesOnJail, 2);
+}
+
+TEST_F(JBReportsMainCreateTest, RefusedOrCancelledStartsAbortWithoutALogInRow) {
+  struct TCase {
+    const char* Name;
+    QStringList Arguments;
+    std::function<void(JBReportsMainTestDb&)> Script;
+    QStringList Warnings;
+  };
+  const std::vector<TCase> cases = {
+      {"login cancelled", {}, [](auto& t) { t.Dialogs.AddLoginCancel(); }, {}},
+      {"empty command-line user", {"  ", "FA"}, [](auto&) {}, {kDenied}},
+      {"command-line level XX", {"DEMO", "XX"}, [](auto&) {}, {kDenied}},
+      {"command-line level empty", {"DEMO"}, [](auto&) {}, {kDenied}},
+      {"database level XX",
+       {},
+       [](auto& t) {
+         t.SetLevel("200", "JAIL", "JAILADMIN", "RUN", "XX");
+         t.Dialogs.AddLogin("CLERK", "CLERK2024");
+       },
+       {kDenied}},
+      {"facility choice cancelled",
+       {},
+       [](auto& t) {
+         t.Dialogs.AddLogin("DEMO", "DEMO2024");
+         t.Prompts.AddAnswer("Select Your Facility", "Cancel");
+       },
+       {}},
+      {"no facility configured",
+       {},
+       [](auto& t) {
+         t.Db->Exec("DELETE FROM CFGFACI");
+         t.Dialogs.AddLogin("DEMO", "DEMO2024");
+       },
+       {"No Facilities had been configure. Please contact you administrator"}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TearDown();
+    SetUp();
+    c.Script(*this);
+    TfrmJBReportsMain& window = NewWindow(c.Arguments);
+    EXPECT_TRUE(window.UserAbortedLogin());
+    EXPECT_EQ(Prompts.Texts(TPromptKind::pkWarning), c.Warnings);
+    EXPECT_TRUE(LogRows().isEmpty());
+    EXPECT_FALSE(frmJail_Progress);
+  }
+}
+
+TEST_F(JBReportsMainCreateTest, ASingleFacilityIsTakenWithoutAsking) {
+  Db->Exec("DELETE FROM CFGFACI WHERE FACILITYID = 'ANNEX'");
+  Dialogs.AddLogin("DEMO", "DEMO2024");
+  TfrmJBReportsMain& window = NewWindow();
+
+  ASSERT_FALSE(window.UserAbortedLogin());
+  EXPECT_EQ(Prompts.Count(TPromptKind::pkPickList), 0);
+  // As stored: the count still finds the facility's inmates.
+  EXPECT_EQ(window.Session().xsFacilityID, "MAIN  ");
+  EXPECT_EQ(window.Session().xsInmatesOnJail, 2);
+}
+
+TEST_F(JBReportsMainCreateTest, AnErrorDuringCreationIsShownWithTheProcedureAndAborts) {
+  Db->Exec("DROP TABLE JBHISTO");
+  Dialogs.AddLogin("DEMO", "DEMO2024");
+  Prompts.AddAnswer("Select Your Facility", "MAIN");
+  TfrmJBReportsMain& window = NewWindow();
+
+  EXPECT_TRUE(window.UserAbortedLogin());
+  const QStringList warnings = Prompts.Texts(TPromptKind::pkWarning);
+  ASSERT_EQ(warnings.size(), 1);
+  EXPECT_TRUE(warnings[0].endsWith(" / Procedure: TfrmJBReportsMain.FormCreate"))
+      << warnings[0].toStdString();
+}
+
+// --- show -------------------------------------------------------------------
+
+using JBReportsMainShowTest = JBReportsMainTestDb;
+
+TEST_F(JBReportsMainShowTest, FillsStatusBarCaptionAndTheDatabaseDrivenMenus) {
+  Db->Exec(
+      "INSERT INTO CfgReports (UniqueKey, Title, FileName, SingleRecordRpt, ReportNumParamName) "
+      "VALUES ('R1', 'Census', 'census.rpt', 1, 'FACILITY'), "
+      "('R2', 'Bed Chart', 'beds.rpt', 1, 'FACILITY'), "
+      "('R3', 'Multi', 'multi.rpt', 0, 'FACILITY')");
+  Db->Exec(
+      "INSERT INTO CfgReportApplicability (FK_Report, ProgramGroup, ReportType, DefaultReport) "
+      "VALUES ('R1', 'JAIL', 'JAILBOOKMISC', 1), ('R3', 'JAIL', 'JAILBOOKMISC', 0), "
+      "('R2', 'JAIL', 'JAILCHARTSMISC', 0)");
+  TfrmJBReportsMain& window = ShownWindow();
+
+  EXPECT_EQ(StatusTexts(window), (QStringList{"DEMO", "FA", "CLAY COUNTY SHERIFF",
+                                              "V." TH_VERSION_STRING, "Inmates In Jail [ 2 ]"}));
+  EXPECT_EQ(window.windowTitle(), "Voze Zizivoruravuro Ruraruz for Facility  [ MAIN - Main Jail ]");
+  EXPECT_FALSE(frmJail_Progress);
+
+  // Single-record reports of each type, at the end of their menus.
+  ASSERT_NE(window.KsJailBookMiscRpts, nullptr);
+  ASSERT_EQ(window.KsJailBookMiscRpts->Reports().size(), 1u);
+  EXPECT_EQ(window.DropDownMenu("MiscReports")->actions().last()->text(), "Census");
+  EXPECT_EQ(window.KsJailBookMiscRpts->DefaultReport()->ParamValues.toString(), "MAIN");
+  EXPECT_EQ(window.DropDownMenu("MiscCharts")->actions().last()->text(), "Bed Chart");
+}
+
+TEST_F(JBReportsMainShowTest, JuvenileRestrictionDisablesTwelveButtons) {
+  TfrmJBReportsMain& window = ShownWindow("CLERK", "CLERK2024");
+  const QStringList restricted = {
+      "InmateReports", "MiscReports", "BillingReports",  "JuvenileReports",
+      "ReportsCharges", "VisitorLists", "VisitorLogs",    "VereRir",
+      "IncidentReports", "VudoDorirav", "AllMoves",       "FirstAppearance"};
+  for (const QString& name : restricted) {
+    QPushButton* button = window.Button(name);
+    ASSERT_NE(button, nullptr) << name.toStdString();
+    EXPECT_FALSE(button->isEnabled()) << name.toStdString();
+    EXPECT_EQ(button->text(), "Juvenile Info Restricted");
+  }
+  const std::vector<std::pair<QString, QString>> usable = {
+      {"Demographics", "Demographics"},  {"FelonyDispositions", "Felony"},
+      {"MisdemeanorDisposition", "Misdemeanor"}, {"MiscCharts", "Misc Charts"},
+      {"BanVisitors", "Banned Visitor List"},    {"CFGLists", "Lists"}};
+  for (const auto& [name, caption] : usable) {
+    EXPECT_TRUE(window.Button(name)->isEnabled()) << name.toStdString();
+    EXPECT_EQ(window.Button(name)->text(), caption);
+  }
+}
+
+TEST_F(JBReportsMainShowTest, FullJuvenileAccessLeavesEveryButtonAsDesigned) {
+  TfrmJBReportsMain& window = ShownWindow();
+  for (const TReportCatalogueButton& button : Catalogue.Buttons()) {
+    EXPECT_TRUE(window.Button(button.Name)->isEnabled()) << button.Name.toStdString();
+    EXPECT_EQ(window.Button(button.Name)->text(), button.Caption);
+  }
+}
+
+// --- actions -------------------------------------------------------------------
+
+using JBReportsMainActionTest = JBReportsMainTestDb;
+
+TEST_F(JBReportsMainActionTest, ReclassificationFollowsTheSettingAndTheClassificationLevel) {
+  SetSharedIni("Booking", "DaysUntilNextReclass", "45");
+  Catalogue.RegisterHandler("actXDaysReclass", [](const TReportCatalogueEntry&) {});
+  Catalogue.RegisterHandler("actDOC", [](const TReportCatalogueEntry&) {});
+  struct TCase {
+    const char* User;
+    const char* Password;
+    bool Enabled;
+  };
+  for (const TCase& c : {TCase{"DEMO", "DEMO2024", true}, TCase{"CLERK", "CLERK2024", false}}) {
+    SCOPED_TRACE(c.User);
+    Prompts.ClearPrompts();
+    TfrmJBReportsMain& window = ShownWindow(c.User, c.Password);
+    window.UpdateActions();
+    EXPECT_EQ(window.actXDaysReclass->text(), "45 Days Reclassification");
+    EXPECT_EQ(window.MenuItem("mmXDaysReclassification1"), window.actXDaysReclass);
+    EXPECT_EQ(window.actXDaysReclass->isEnabled(), c.Enabled);
+    EXPECT_EQ(window.actDOC->isEnabled(), c.Enabled);
+    EXPECT_EQ(window.xiRunReclassificationReportBaseOnXDaysIntervals, 45);
+    Window.reset();
+  }
+}
+
+TEST_F(JBReportsMainActionTest, ReclassificationCaptionChangesWhileRunningAndDefaultsTo30) {
+  TfrmJBReportsMain& window = ShownWindow();
+  EXPECT_EQ(window.actXDaysReclass->text(), "30 Days Reclassification");
+  SetSharedIni("Booking", "DaysUntilNextReclass", "60");
+  // Opening the menu that shows it runs the update.
+  emit window.DropDownMenu("MiscReports")->aboutToShow();
+  EXPECT_EQ(window.actXDaysReclass->text(), "60 Days Reclassification");
+  // Its report is not in this catalogue: never usable, and the hint says why.
+  EXPECT_FALSE(window.actXDaysReclass->isEnabled());
+  EXPECT_EQ(window.actXDaysReclass->toolTip(), TReportCatalogue::NotBuiltHint());
+}
+
+TEST_F(JBReportsMainActionTest, ChangeFacilityKeepsTheStatusBarAndRecaptions) {
+  TfrmJBReportsMain& window = ShownWindow();
+  const QStringList statusBefore = StatusTexts(window);
+  EXPECT_TRUE(window.actChangeFacility->isEnabled());
+  EXPECT_EQ(window.actChangeFacility->text(), "Change Facility");
+
+  Prompts.AddAnswer("Select Your Facility", "ANNEX");
+  window.actChangeFacility->trigger();
+
+  EXPECT_EQ(window.windowTitle(), "Ruzi Zavod Odezide Facility  [ ANNEX - Annex ]");
+  EXPECT_EQ(window.Session().xsFacilityID, "ANNEX");
+  EXPECT_EQ(window.Session().xsInmatesOnJail, 1);
+  EXPECT_EQ(StatusTexts(window), statusBefore);
+  EXPECT_FALSE(frmJail_Progress);
+
+  // Cancelling changes nothing.
+  Prompts.AddAnswer("Select Your Facility", "Cancel");
+  window.actChangeFacility->trigger();
+  EXPECT_EQ(window.Session().xsFacilityID, "ANNEX");
+}
+
+TEST_F(JBReportsMainActionTest, ChangeFacilityNeedsTwoFacilities) {
+  TfrmJBReportsMain& window = ShownWindow();
+  Db->Exec("DELETE FROM CFGFACI WHERE FACILITYID = 'ANNEX'");
+  dtmJailAdminReportsConfig->tblCFGFACI.Close();
+  emit window.mnuOptions->aboutToShow();
+  EXPECT_FALSE(window.actChangeFacility->isEnabled());
+}
+
+// --- exit ------------------------------------------------------------------------
+
+using JBReportsMainExitTest = JBReportsMainTestDb;
+
+TEST_F(JBReportsMainExitTest, ExitButtonWritesTheLogOutRowFileExitDoesNot) {
+  struct TCase {
+    const char* Name;
+    std::function<void(TfrmJBReportsMain&)> Exit;
+    const char* Answer;
+    bool Closed;
+    bool LoggedOut;
+  };
+  const std::vector<TCase> cases = {
+      {"exit button, yes", [](auto& w) { w.btnExit->click(); }, "Yes", true, true},
+      {"exit button, no", [](auto& w) { w.btnExit->click(); }, "No", false, false},
+      {"File/Exit, yes", [](auto& w) { w.mhJBExit->trigger(); }, "Yes", true, false},
+      {"File/Exit, no", [](auto& w) { w.mhJBExit->trigger(); }, "No", false, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TearDown();
+    SetUp();
+    TfrmJBReportsMain& window = ShownWindow();
+    Prompts.AddAnswer("Are you sure you want to exit?", c.Answer);
+    c.Exit(window);
+    EXPECT_EQ(Prompts.Texts(TPromptKind::pkConfirmation),
+              QStringList{"Are you sure you want to exit?"});
+    EXPECT_EQ(window.isVisible(), !c.Closed);
+    QStringList expected = {"24|DEMO|Log In Jail Reports "};
+    if (c.LoggedOut) expected << "25|DEMO|Log Out Jail Reports";
+    EXPECT_EQ(LogRows(), expected);
+  }
+}
+
+TEST_F(JBReportsMainExitTest, CloseBoxAsksNothingAndLogsNothing) {
+  TfrmJBReportsMain& window = ShownWindow();
+  window.close();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(Prompts.Count(TPromptKind::pkConfirmation), 0);
+  EXPECT_EQ(LogRows(), QStringList{"24|DEMO|Log In Jail Reports "});
+  EXPECT_EQ(window.KsJailBookMiscRpts, nullptr);
+}
+
+}  // namespace
