@@ -131,11 +131,20 @@ CREATE UNIQUE INDEX IX_FssUcrNibrsXref_UniqueKey ON FssUcrNibrsXref (UniqueKey);
 
 CREATE TABLE FSS_Category (
   ChargeNum               INT NOT NULL,
-  ChoiceID                INT,
+  ChoiceID                VARCHAR(30) COLLATE TSQL,
   UniqueKey               VARCHAR(22) COLLATE TSQL DEFAULT (upper(hex(randomblob(11))))
 );
 CREATE INDEX IX_FSS_Category_ChargeNum ON FSS_Category (ChargeNum);
 CREATE UNIQUE INDEX IX_FSS_Category_UniqueKey ON FSS_Category (UniqueKey);
+
+-- Races of the master configuration; the state DOC statistics have one
+-- column per row, in table order.
+CREATE TABLE CFGRACE (
+  RACE                    VARCHAR(2) COLLATE TSQL NOT NULL,
+  DESCRIPTION             VARCHAR(30) COLLATE TSQL,
+  UNIQUEKEY               VARCHAR(22) COLLATE TSQL DEFAULT (upper(hex(randomblob(11))))
+);
+CREATE UNIQUE INDEX IX_CFGRACE_UNIQUEKEY ON CFGRACE (UNIQUEKEY);
 
 -- Case status codes; the smallest LEVEL is the most serious status.
 CREATE TABLE CFGCASST (

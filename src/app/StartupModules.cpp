@@ -3,7 +3,15 @@
 #include "app/JBReportsMainModules.h"
 #include "app/ReportFamilyRegistration.h"
 #include "app/fmJBReportsMain.h"
+#include "config/dmCharges.h"
+#include "config/dmJAILCFG.h"
+#include "config/dmJailAdminReportsConfig.h"
+#include "config/dmJailConfigIni.h"
+#include "config/dmMastCfg.h"
+#include "config/dmSharedINI.h"
+#include "data/dmJailAdminReports.h"
 #include "reports/framework/ReportCatalogue.h"
+#include "security/dmAccess.h"
 
 #include <QCoreApplication>
 
@@ -19,14 +27,34 @@ TStartupSlot EmptySlot(const char* globalName, int step) {
 
 std::vector<TStartupSlot> ProgramStartupSlots() {
   return {
-      EmptySlot("dtmAccess", 1),
-      EmptySlot("dtmJAILCFG", 1),
-      EmptySlot("dtmSharedINI", 1),
-      EmptySlot("dtmMastCfg", 2),
-      EmptySlot("dtmCharges", 3),
-      EmptySlot("dtmJailAdminReportsConfig", 4),
-      EmptySlot("dtmJailConfigIni", 5),
-      EmptySlot("dtmJailAdminReports", 6),
+      // Ending the login session may fail; that is reported and the
+      // shutdown goes on.
+      GlobalSlot<TdtmAccess>(
+          QStringLiteral("dtmAccess"), 1, dtmAccess, [] { return new TdtmAccess(); }, {},
+          [](TdtmAccess& access) { access.Logout(); }),
+      GlobalSlot<TdtmJAILCFG>(QStringLiteral("dtmJAILCFG"), 1, dtmJAILCFG,
+                              [] { return new TdtmJAILCFG(); }),
+      GlobalSlot<TdtmSharedINI>(QStringLiteral("dtmSharedINI"), 1, dtmSharedINI,
+                                [] { return new TdtmSharedINI(); }),
+      GlobalSlot<TdtmMastCfg>(QStringLiteral("dtmMastCfg"), 2, dtmMastCfg,
+                              [] { return new TdtmMastCfg(); }),
+      GlobalSlot<TdtmCharges>(QStringLiteral("dtmCharges"), 3, dtmCharges,
+                              [] { return new TdtmCharges(); }),
+      GlobalSlot<TdtmJailAdminReportsConfig>(QStringLiteral("dtmJailAdminReportsConfig"), 4,
+                                             dtmJailAdminReportsConfig,
+                                             [] { return new TdtmJailAdminReportsConfig(); }),
+      GlobalSlot<TdtmJailConfigIni>(QStringLiteral("dtmJailConfigIni"), 5, dtmJailConfigIni,
+                                    [] { return new TdtmJailConfigIni(); }),
+      // The session module reads the master configuration and the report
+      // configuration's facility table, created before it.
+      GlobalSlot<TdtmJailAdminReports>(
+          QStringLiteral("dtmJailAdminReports"), 6, dtmJailAdminReports,
+          [] { return new TdtmJailAdminReports(); },
+          [](TdtmJailAdminReports& session) {
+            session.OnGetPersonnelNumber = [](const QString& login) {
+              return dtmAccess ? dtmAccess->GetLoginPERNO(login) : QString();
+            };
+          }),
       // Once created: Connection = dtmJailAdminReports->dbJail, the two table
       // names, and ShowWitnessSignatures from the shared settings.
       EmptySlot("dtmSignatures", 7),

@@ -45,7 +45,7 @@ class TPopulationBuilder {
   QDateTime At(const QDate& day) {
     static const std::vector<int> kHourWeights = {6, 6, 5, 4, 3, 2, 2, 2, 3, 3, 4, 4,
                                                   4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 8, 7};
-    return DemoTime::At(day, R.Weighted(kHourWeights), R.Int(0, 59), R.Int(0, 59));
+    return DemoTime::At(day, R.Weighted(kHourWeights), R.Int(0, 59));
   }
 
   int PersonFor(TDemoPersonKind kind, const QDateTime& from, const QDateTime& to, double reuse) {
@@ -112,7 +112,7 @@ class TPopulationBuilder {
         // Weekenders report on a Friday evening.
         QDate friday = today.addDays(-R.Int(7, 56));
         while (friday.dayOfWeek() != Qt::Friday) friday = friday.addDays(-1);
-        b.Booked = DemoTime::At(friday, 18, R.Int(0, 25), R.Int(0, 59));
+        b.Booked = DemoTime::At(friday, 18, R.Int(0, 25));
       } else {
         b.Booked = At(today.addDays(-daysAgo));
         if (b.Booked >= C.Now()) b.Booked = DemoTime::At(today, R.Int(0, 5), R.Int(0, 59));
@@ -266,7 +266,7 @@ class TPopulationBuilder {
         c.Agency = a->Abbrev;
         c.AgencyName = a->Org;
       }
-      c.Arrested = R.Chance(0.1) ? b.Booked.addDays(-R.Int(1, 20)).addSecs(-R.Int(0, 40000))
+      c.Arrested = R.Chance(0.1) ? b.Booked.addDays(-R.Int(1, 20)).addSecs(-60 * qint64(R.Int(0, 660)))
                                  : b.Booked.addSecs(-60 * qint64(R.Int(20, 300)));
       c.Added = b.Booked.addSecs(60 * qint64(R.Int(5, 90)));
       c.FirstAppearanceDone = !(inCustody && b.Booked > C.Now().addDays(-2)) || R.Chance(0.1);

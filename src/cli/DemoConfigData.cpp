@@ -80,8 +80,9 @@ void WriteDemoHousing(TDemoContext& context) {
       for (int c = 0; c < cellCount; ++c) {
         const QString floor =
             dormPlan.Floors ? QString::number(c < (cellCount + 1) / 2 ? 1 : 2) : QString();
-        const QString cellNo = QLatin1String(dormPlan.Code) + (floor.isEmpty() ? QStringLiteral("1") : floor) +
-                               QString::number(c + 1).rightJustified(2, QLatin1Char('0'));
+        const QString number = QString::number(c + 1).rightJustified(2, QLatin1Char('0'));
+        const QString cellNo = QLatin1String(dormPlan.Code) +
+                               (floor.isEmpty() ? QStringLiteral("-") + number : floor + number);
         const QString cellKey = facility.Id + QLatin1Char('-') + cellNo;
         cells.Set("CellKey", cellKey)
             .Set("FACILITYID", facility.Id)
@@ -205,7 +206,7 @@ void WriteStatutes(TDemoContext& context) {
     xref.Set("UniqueKey", DemoFixedKey("XREF", ++key)).Insert();
     xref.Set("ChargeNum", s.ChargeNum).Set("FK_Choice", keys.second).Set("TypeID", 2);
     xref.Set("UniqueKey", DemoFixedKey("XREF", ++key)).Insert();
-    category.Set("ChargeNum", s.ChargeNum).Set("ChoiceID", s.Group.toInt());
+    category.Set("ChargeNum", s.ChargeNum).Set("ChoiceID", s.Group);
     category.Set("UniqueKey", DemoFixedKey("FCAT", s.ChargeNum)).Insert();
     context.Statutes.push_back(s);
   }
@@ -223,6 +224,13 @@ void WriteStatutes(TDemoContext& context) {
 
 void WriteSimpleCodes(TDemoContext& context) {
   int key = 0;
+  {
+    TDemoTableWriter w(context.Db(), QStringLiteral("CFGRACE"));
+    for (const TDemoCode& c : DemoRaces()) {
+      w.Set("RACE", c.Code).Set("DESCRIPTION", c.Desc);
+      w.Set("UNIQUEKEY", DemoFixedKey("RACE", ++key)).Insert();
+    }
+  }
   {
     TDemoTableWriter w(context.Db(), QStringLiteral("CFGINMATESTATUS"));
     for (const TDemoCode& c : DemoInmateStatuses()) {

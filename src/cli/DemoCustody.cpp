@@ -193,7 +193,7 @@ class TCustodyWriter {
           .Set("UNIQUEKEY", R.Key());
       FTracking.Insert();
     }
-    if (R.Chance(0.02)) return;  // no current whereabouts recorded
+    if (!b.CheckedOut && R.Chance(0.02)) return;  // no current whereabouts recorded
     const TDemoEmployee& officer = Officer();
     FTracking.Set("MNINo", p.Ecsoid).Set("BookNo", b.BookNo).Set("Active", true).Set("UNIQUEKEY", R.Key());
     if (b.CheckedOut) {
@@ -313,7 +313,7 @@ class TCustodyWriter {
       }
       if (R.Chance(0.05)) {
         // Requested, not yet scheduled.
-        Move(b, order, C.Now().addDays(-R.Int(0, 5)), QDateTime(), QLatin1String(R.Pick({"DENTAL CLINIC", "REGIONAL HOSPITAL", "STATE RECEPTION"})));
+        Move(b, order, C.Now().addDays(-R.Int(0, 5)).addSecs(-60 * qint64(R.Int(1, 600))), QDateTime(), QLatin1String(R.Pick({"DENTAL CLINIC", "REGIONAL HOSPITAL", "STATE RECEPTION"})));
         FMoves.Set("TRANSREQ", true).Set("COMPLETE", false).Set("CANCELED", false);
         FMoves.Set("COMMENTS", R.Chance(0.5) ? QVariant(QStringLiteral("Awaiting appointment date.")) : QVariant());
         FMoves.Insert();

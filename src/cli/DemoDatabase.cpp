@@ -34,6 +34,9 @@ void BuildDatabase(const QString& path, const TDemoDatabaseOptions& options) {
   // registers on every connection it opens.
   InstallTsqlLayer();
   std::unique_ptr<TSqliteConnection> db = CreateSqliteDatabase(path);
+  // Booking rows carry a photograph; with large pages such a row stays on
+  // its page instead of spilling into an overflow page of its own.
+  db->ExecuteNative(QStringLiteral("PRAGMA page_size = 16384"));
   db->StartTransaction();
   ApplyEmbeddedSchema(*db);
   InsertConnectLibRows(*db);

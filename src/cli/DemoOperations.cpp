@@ -50,8 +50,11 @@ class TOperationsWriter {
     return -1;
   }
 
+  // A moment of the last `days` days, to the minute as the suite's forms
+  // record them.
   QDateTime RecentMoment(int days) {
-    return C.Now().addSecs(-qint64(R.Unit() * days * 86400.0));
+    const QDateTime at = C.Now().addSecs(-60 * qint64(R.Unit() * days * 1440.0) - 60);
+    return DemoTime::At(at.date(), at.time().hour(), at.time().minute());
   }
 
   void WriteLog() {
@@ -156,7 +159,8 @@ class TOperationsWriter {
       const TDemoBooking& b = C.Bookings[i];
       const bool recent = b.InCustody() || b.Released > C.Now().addDays(-365);
       if (!recent || !R.Chance(b.InCustody() ? 0.6 : 0.3)) continue;
-      const TDemoPerson& inmate = C.People[size_t(b.Person)];
+      // A copy: adding visitors below may move the people around.
+      const TDemoPerson inmate = C.People[size_t(b.Person)];
       const TDemoFacility& f = C.Facilities[size_t(b.Facility)];
       for (int n = R.Int(1, 3); n > 0; --n) {
         int v = -1;
@@ -336,7 +340,11 @@ class TOperationsWriter {
           .Set("FACILITY", facility.Desc)
           .Set("UNIQUEKEY", R.Key());
       if (R.Chance(0.5)) incidents.Set("FK_CFGMOVE", DemoFixedKey("MOVE", R.Pick(locations)));
-      else incidents.Set("INCLOCATION", QStringLiteral("CELL ") + (b.Bed >= 0 ? C.Beds[size_t(b.Bed)].CellNo : QStringLiteral("UNKNOWN")));
+      else {
+        const int cell = b.InCustody() ? b.Bed : b.HistoryCell;
+        incidents.Set("INCLOCATION", cell >= 0 ? QStringLiteral("CELL ") + C.Beds[size_t(cell)].CellNo
+                                               : QStringLiteral("INTAKE HOLDING"));
+      }
       incidents.Insert();
 
       // The inmate, and sometimes others involved.

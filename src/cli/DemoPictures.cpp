@@ -21,7 +21,7 @@ QByteArray EncodeJpeg(const QImage& image) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, "jpeg");
-  writer.setQuality(80);
+  writer.setQuality(70);
   if (!writer.write(image))
     throw EDatabaseError(QStringLiteral("Cannot write the demo pictures as JPEG: ") +
                          writer.errorString());

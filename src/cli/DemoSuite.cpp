@@ -8,8 +8,6 @@
 
 #include <QSet>
 
-#include <sqlite3.h>
-
 const std::vector<TDemoUser>& DemoUsers() {
   static const std::vector<TDemoUser> users = {
       {"DEMO", "Tally2024", "9001", "DEMO ADMINISTRATOR"},
@@ -41,7 +39,6 @@ const TAgencyPlan kAgencies[] = {
     {"BCSO", "BAKER COUNTY SHERIFF'S OFFICE", "MACCLENNY", false, false, false, 0, false, false, false, false},
 };
 
-bool TableExists(const TDemoContext& context, const char* table);
 
 }  // namespace
 
@@ -84,15 +81,6 @@ void BuildDemoStaff(TDemoContext& context) {
 
 namespace {
 
-bool TableExists(const TDemoContext& context, const char* table) {
-  sqlite3_stmt* stmt = nullptr;
-  sqlite3_prepare_v2(context.Db(), "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE", -1, &stmt, nullptr);
-  sqlite3_bind_text(stmt, 1, table, -1, SQLITE_STATIC);
-  const bool found = sqlite3_step(stmt) == SQLITE_ROW;
-  sqlite3_finalize(stmt);
-  return found;
-}
-
 void WriteAgencies(TDemoContext& context, TDemoRandom& r) {
   TDemoTableWriter w(context.Db(), QStringLiteral("CFGAGNCY"));
   for (const TDemoAgency& a : context.Agencies) {
@@ -117,6 +105,9 @@ void WriteAgencies(TDemoContext& context, TDemoRandom& r) {
         .Set("UNIQUEKEY", a.Key);
     w.Insert();
   }
+  TDemoTableWriter areaCodes(context.Db(), QStringLiteral("AREACODE"));
+  areaCodes.Set("AREACODE", QStringLiteral("386")).Set("UNIQUEKEY", DemoFixedKey("AREA", 1));
+  areaCodes.Insert();
   TDemoTableWriter logo(context.Db(), QStringLiteral("CFGLOGO"));
   logo.Set("AGENCY", context.PrimaryAgency().Key)
       .Set("AgencyLogo", context.Logo)
@@ -187,7 +178,8 @@ void WriteChoices(TDemoContext& context) {
   for (const TDemoCode& type : DemoPropertyTypes()) {
     ++priority;
     w.Set("GroupID", DemoPropertyGroup())
-        .Set("ChoiceID", QString::fromLatin1(type.Code).toInt())
+        .Set("ChoiceID", type.Code)
+        .Set("ShortDescr", type.Desc)
         .Set("LongDescr", type.Desc)
         .Set("Priority", priority)
         .Set("UniqueKey", DemoFixedKey("CHOI", priority));
@@ -238,9 +230,9 @@ void WriteUsers(TDemoContext& context) {
 
 void WriteDemoSuite(TDemoContext& context) {
   TDemoRandom r = context.Random("suite");
-  if (TableExists(context, "CFGAGNCY")) WriteAgencies(context, r);
-  if (TableExists(context, "EMPMAST")) WriteEmployees(context);
-  if (TableExists(context, "SharedINI")) WriteSettings(context);
-  if (TableExists(context, "CfgChoices")) WriteChoices(context);
+  WriteAgencies(context, r);
+  WriteEmployees(context);
+  WriteSettings(context);
+  WriteChoices(context);
   WriteUsers(context);
 }

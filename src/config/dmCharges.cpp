@@ -42,10 +42,10 @@ TdtmCharges::TdtmCharges(TKsCustomConfigInfo* AConfigInfo) : FKsConfigInfo(AConf
   dbCfg.SetLoginPrompt(false);
 
   tblFSS_AFIS.SetConnection(&dbCfg);
-  tblFSS_AFIS.SQL().SetLines({QStringLiteral("SELECT"), QStringLiteral("*"),
-                              QStringLiteral("FROM"), QStringLiteral("FSS_AFIS"),
-                              QStringLiteral("WHERE"), QStringLiteral("INACTIVE = 0"),
-                              QStringLiteral("ORDER BY"), QStringLiteral("FSN,  ACL DESC")});
+  tblFSS_AFIS.SQL().SetLines({QStringLiteral("SELECT"), QStringLiteral("*"), QStringLiteral("FROM"),
+                              QStringLiteral("FSS_AFIS"), QStringLiteral("WHERE"),
+                              QStringLiteral("INACTIVE = 0"), QStringLiteral("ORDER BY"),
+                              QStringLiteral("FSN,  ACL DESC")});
   tblCfgUcrNibrsChoices.SetConnection(&dbCfg);
   tblCfgUcrNibrsChoices.SetTableName(QStringLiteral("CfgUcrNibrsChoices"));
   tblCfgUcrNibrsChoices.SetOrderFields(QStringLiteral("Code"));
@@ -53,21 +53,18 @@ TdtmCharges::TdtmCharges(TKsCustomConfigInfo* AConfigInfo) : FKsConfigInfo(AConf
   qryUcrXref.SQL().SetLines(XrefSql(QStringLiteral(" AND X.TypeID = 1")));
   qryUcrNibrsXref.SQL().SetLines(XrefSql(QString()));
   qryNibrsXref.SQL().SetLines(XrefSql(QStringLiteral(" AND X.TypeID = 2")));
-  tblFSS_Category.SQL().SetLines({QStringLiteral("SELECT"),
-                                  QStringLiteral("  F.ChargeNum, F.ChoiceID, F.UniqueKey,"),
-                                  QStringLiteral("  C.ShortDescr, C.LongDescr"),
-                                  QStringLiteral("FROM"),
-                                  QStringLiteral("  FSS_Category F (READUNCOMMITTED)"),
-                                  QStringLiteral("  LEFT OUTER JOIN CfgChoices C (READUNCOMMITTED)"),
-                                  QStringLiteral("    ON C.ChoiceID = F.ChoiceID"),
-                                  QStringLiteral("WHERE"),
-                                  QStringLiteral("  F.ChargeNum = :ChargeNum"),
-                                  QStringLiteral("ORDER BY"),
-                                  QStringLiteral("  C.LongDescr")});
+  tblFSS_Category.SQL().SetLines(
+      {QStringLiteral("SELECT"), QStringLiteral("  F.ChargeNum, F.ChoiceID, F.UniqueKey,"),
+       QStringLiteral("  C.ShortDescr, C.LongDescr"), QStringLiteral("FROM"),
+       QStringLiteral("  FSS_Category F (READUNCOMMITTED)"),
+       QStringLiteral("  LEFT OUTER JOIN CfgChoices C (READUNCOMMITTED)"),
+       QStringLiteral("    ON C.ChoiceID = F.ChoiceID"), QStringLiteral("WHERE"),
+       QStringLiteral("  F.ChargeNum = :ChargeNum"), QStringLiteral("ORDER BY"),
+       QStringLiteral("  C.LongDescr")});
 
-  for (TKsCustomDataSet* dataSet :
-       std::initializer_list<TKsCustomDataSet*>{&tblFSS_AFIS, &tblCfgUcrNibrsChoices, &qryUcrXref,
-                                                &qryUcrNibrsXref, &qryNibrsXref, &tblFSS_Category}) {
+  for (TKsCustomDataSet* dataSet : std::initializer_list<TKsCustomDataSet*>{
+           &tblFSS_AFIS, &tblCfgUcrNibrsChoices, &qryUcrXref, &qryUcrNibrsXref, &qryNibrsXref,
+           &tblFSS_Category}) {
     dataSet->SetConnection(&dbCfg);
     GiveNewRecordsAUniqueKey(*dataSet);
   }

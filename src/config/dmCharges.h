@@ -24,8 +24,7 @@ class TdtmCharges {
   // Makes the cross-references and categories follow MasterDataSet's
   // current charge number in MasterChargeNumField; the previous master gets
   // its own after-scroll handler back first.
-  void SetChargesMasterDetail(TKsCustomDataSet* MasterDataSet,
-                              const QString& MasterChargeNumField);
+  void SetChargesMasterDetail(TKsCustomDataSet* MasterDataSet, const QString& MasterChargeNumField);
 
   TKsCustomConfigInfo* KsConfigInfo() const { return FKsConfigInfo.Get(); }
 

@@ -81,14 +81,16 @@ void TdtmJAILCFG::CreateFacilityString(QString& Condition) {
     const int current = tblCFGFACI.RecNo();
     for (size_t i = 0; i < chosen.size(); ++i) {
       tblCFGFACI.SetRecNo(chosen[i]);
-      xsFacilityString += (i == 0 ? QStringLiteral(" FaciCode = ") : QStringLiteral(" OR FaciCode = ")) +
-                          KsSQLText::QuotedStr(tblCFGFACI.FieldByName(QStringLiteral("FacilityId")).AsString());
+      xsFacilityString +=
+          (i == 0 ? QStringLiteral(" FaciCode = ") : QStringLiteral(" OR FaciCode = ")) +
+          KsSQLText::QuotedStr(tblCFGFACI.FieldByName(QStringLiteral("FacilityId")).AsString());
     }
     tblCFGFACI.SetRecNo(current);
     if (confirmed) Condition = xsFacilityString + QStringLiteral(")");
   } catch (const std::exception& e) {
     qryGeneric.Close();
-    UserPrompts().ShowWarning(ExceptionMessage(e) +
-                              QStringLiteral(" Error On Procedure: TdtmJAILCFG.CreateFacilityString"));
+    UserPrompts().ShowWarning(
+        ExceptionMessage(e) +
+        QStringLiteral(" Error On Procedure: TdtmJAILCFG.CreateFacilityString"));
   }
 }

@@ -15,19 +15,19 @@ void TdtmJailAdminReportsConfig::SetUpJailConfigTables() {
     table.SetConnection(&dbJAIL);
     table.SQL().SetLines(lines);
   };
-  setUp(tblCFGFACI, {QStringLiteral("SELECT"), QStringLiteral("  *"), QStringLiteral("FROM"),
-                     QStringLiteral("  CFGFACI"), QStringLiteral("ORDER BY"),
-                     QStringLiteral("  FACILITYID")});
+  setUp(tblCFGFACI,
+        {QStringLiteral("SELECT"), QStringLiteral("  *"), QStringLiteral("FROM"),
+         QStringLiteral("  CFGFACI"), QStringLiteral("ORDER BY"), QStringLiteral("  FACILITYID")});
   setUp(tblCFGCELL, {QStringLiteral("SELECT"), QStringLiteral("  *"), QStringLiteral("FROM"),
                      QStringLiteral("  CFGCELL"), QStringLiteral("ORDER BY"),
                      QStringLiteral("  FACILITYID, DORMCODE")});
-  setUp(tblCFGDOORMS, {QStringLiteral("SELECT"), QStringLiteral("  *"), QStringLiteral("FROM"),
-                       QStringLiteral("  CFGDORMS"), QStringLiteral("ORDER BY"),
-                       QStringLiteral("  FACILITYID")});
+  setUp(tblCFGDOORMS,
+        {QStringLiteral("SELECT"), QStringLiteral("  *"), QStringLiteral("FROM"),
+         QStringLiteral("  CFGDORMS"), QStringLiteral("ORDER BY"), QStringLiteral("  FACILITYID")});
   setUp(tblImateStatus, {QStringLiteral("SELECT"), QStringLiteral("  *"), QStringLiteral("FROM"),
                          QStringLiteral("  CFGINMATESTATUS")});
-  setUp(tblCFGMOVE, {QStringLiteral("SELECT"), QStringLiteral("  *"), QStringLiteral("FROM"),
-                     QStringLiteral("  CFGMOVE"), QStringLiteral("WHERE "),
-                     QStringLiteral("  IsMovement = 1"), QStringLiteral("ORDER BY"),
-                     QStringLiteral("  MOVEMENT")});
+  setUp(tblCFGMOVE,
+        {QStringLiteral("SELECT"), QStringLiteral("  *"), QStringLiteral("FROM"),
+         QStringLiteral("  CFGMOVE"), QStringLiteral("WHERE "), QStringLiteral("  IsMovement = 1"),
+         QStringLiteral("ORDER BY"), QStringLiteral("  MOVEMENT")});
 }

@@ -5,8 +5,7 @@
 #include "data/KsDataSet.h"
 
 TPickList TKsLookupDialog::BuildList(std::vector<int>& recNos) const {
-  if (!LookupTable)
-    throw EDatabaseError(QStringLiteral("%1: no lookup table is set").arg(FName));
+  if (!LookupTable) throw EDatabaseError(QStringLiteral("%1: no lookup table is set").arg(FName));
   TKsCustomDataSet& table = *LookupTable;
   if (!table.Active()) table.Open();
 

@@ -2,8 +2,8 @@
 
 #include "data/KsDBLib.h"
 
-TKsMasterDetailLink::TKsMasterDetailLink(std::vector<TKsCustomDataSet*> details,
-                                         QString paramName, bool asInteger)
+TKsMasterDetailLink::TKsMasterDetailLink(std::vector<TKsCustomDataSet*> details, QString paramName,
+                                         bool asInteger)
     : FDetails(std::move(details)), FParamName(std::move(paramName)), FAsInteger(asInteger) {}
 
 TKsMasterDetailLink::~TKsMasterDetailLink() {

@@ -96,8 +96,8 @@ EKsDBLockError Refusal(TKsSQLDatabase& connection, const QString& name) {
     error.UserName = Column(holder, "UserName");
     error.ProgramName = Column(holder, "ProgramName");
     error.TimeLocked = TimeColumn(holder);
-    const QString timeText = error.TimeLocked.isValid() ? DateTimeToStr(error.TimeLocked)
-                                                        : Column(holder, "TimeLocked");
+    const QString timeText =
+        error.TimeLocked.isValid() ? DateTimeToStr(error.TimeLocked) : Column(holder, "TimeLocked");
     const QStringList lines{
         error.Message(),
         QString(),
@@ -134,9 +134,8 @@ namespace KsRecordLock {
 
 QString LockTableName(const QString& databaseName, const QString& tableName,
                       const QString& uniqueKey) {
-  return QStringLiteral("[tempdb].[dbo].[##LOCK-") + BracketPart(databaseName) +
-         QLatin1Char('.') + BracketPart(tableName) + QLatin1Char('.') + BracketPart(uniqueKey) +
-         QLatin1Char(']');
+  return QStringLiteral("[tempdb].[dbo].[##LOCK-") + BracketPart(databaseName) + QLatin1Char('.') +
+         BracketPart(tableName) + QLatin1Char('.') + BracketPart(uniqueKey) + QLatin1Char(']');
 }
 
 void Take(TKsSQLDatabase& connection, const QString& lockTableName, const TKsLockHolder& holder) {

@@ -19,7 +19,8 @@ QString WorkstationComputerName() {
 }
 
 QString RunningProgramFileName() {
-  if (QCoreApplication::instance()) return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  if (QCoreApplication::instance())
+    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
   return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget().section(QLatin1Char('/'), -1);
 }
 

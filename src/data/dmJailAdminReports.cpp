@@ -18,12 +18,13 @@ TdtmJailAdminReports* dtmJailAdminReports = nullptr;
 namespace {
 
 QStringList BookingSelect(const QString& table) {
-  return {QStringLiteral("SELECT"),
-          QStringLiteral("  UNIQUEKEY, BOOKNO, ECSOID, LNAME, FNAME, MNAME, TITLE, DOB, RACE, SEX,"),
-          QStringLiteral("  AGE, FACICODE, CELLNO, BOOKDATE, BOOKTIME, RELDATE, RELTIME, ADULT,"),
-          QStringLiteral("  CASE WHEN ADULT = 1 THEN '' ELSE 'JUV' END AS typeofinmate"),
-          QStringLiteral("FROM"),
-          QStringLiteral("  ") + table};
+  return {
+      QStringLiteral("SELECT"),
+      QStringLiteral("  UNIQUEKEY, BOOKNO, ECSOID, LNAME, FNAME, MNAME, TITLE, DOB, RACE, SEX,"),
+      QStringLiteral("  AGE, FACICODE, CELLNO, BOOKDATE, BOOKTIME, RELDATE, RELTIME, ADULT,"),
+      QStringLiteral("  CASE WHEN ADULT = 1 THEN '' ELSE 'JUV' END AS typeofinmate"),
+      QStringLiteral("FROM"),
+      QStringLiteral("  ") + table};
 }
 
 // The orderings the inmate lookups offer.
@@ -78,7 +79,8 @@ TdtmJailAdminReports::TdtmJailAdminReports(TKsCustomConfigInfo* AConfigInfo)
   QStringList history = BookingSelect(QStringLiteral("JBHisto"));
   history << QStringLiteral("ORDER BY") << QStringLiteral("  BOOKNO");
   tblJailHistory.SQL().SetLines(history);
-  qryLoadInmatePopulation.SQL().SetLines({QStringLiteral("SELECT *"), QStringLiteral("FROM JAILBOOK")});
+  qryLoadInmatePopulation.SQL().SetLines(
+      {QStringLiteral("SELECT *"), QStringLiteral("FROM JAILBOOK")});
 
   tblAveStay.SetConnection(&dbJail);
   tblAveStay.SetTableName(QStringLiteral("JBAVERAGE"));
@@ -102,8 +104,9 @@ void TdtmJailAdminReports::DataModuleCreate() {
     else
       choices.Open();
   } catch (const std::exception& e) {
-    UserPrompts().ShowWarning(ExceptionMessage(e) +
-                              QStringLiteral(" / Procedure: TdtmJailAdminReports.DataModuleCreate"));
+    UserPrompts().ShowWarning(
+        ExceptionMessage(e) +
+        QStringLiteral(" / Procedure: TdtmJailAdminReports.DataModuleCreate"));
     return;
   }
   // The currency layout the program prints (symbol first without a blank, a
@@ -145,7 +148,8 @@ int TdtmJailAdminReports::GetDaysServe(TKsCustomDataSet& stable, const QString& 
 
 void TdtmJailAdminReports::AllDataSetsAfterInsert(TKsCustomDataSet& DataSet) {
   if (&DataSet != &tblAveStay) return;
-  if (TField* key = DataSet.FindField(QStringLiteral("UNIQUEKEY"))) key->SetAsString(NewUniqueKey());
+  if (TField* key = DataSet.FindField(QStringLiteral("UNIQUEKEY")))
+    key->SetAsString(NewUniqueKey());
 }
 
 void ResetScratchQuery(TKsCustomDataSet& query) {

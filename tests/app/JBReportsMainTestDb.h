@@ -51,9 +51,8 @@ class JBReportsMainTestDb : public testing::Test {
       Db->Exec(QString::fromUtf8(sql));
     AddUser("DEMO", "100", "DEMO2024");
     AddUser("CLERK", "200", "CLERK2024");
-    for (const char* module :
-         {"JAILADMIN", "JAILINSID", "JAILINFIRM", "JAILTRANS", "JAILCLASSI", "JAILVISIT",
-          "JAILSENTE"})
+    for (const char* module : {"JAILADMIN", "JAILINSID", "JAILINFIRM", "JAILTRANS", "JAILCLASSI",
+                               "JAILVISIT", "JAILSENTE"})
       SetLevel("100", "JAIL", module, "RUN", "FA");
     SetLevel("100", "JAIL", "ALL_APPS", "VIEWJUV", "FA");
     SetLevel("200", "JAIL", "JAILADMIN", "RUN", "RO");

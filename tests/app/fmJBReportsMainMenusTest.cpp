@@ -74,8 +74,7 @@ TEST_F(JBReportsMainMenusTest, AnErrorAHandlerLetsThroughReachesTheErrorReportin
   });
   TfrmJBReportsMain& window = ShownWindow();
   window.MenuItem("Age1")->trigger();
-  EXPECT_EQ(Prompts.Texts(TPromptKind::pkError),
-            QStringList{"DataSet: qryGeneric: no such table"});
+  EXPECT_EQ(Prompts.Texts(TPromptKind::pkError), QStringList{"DataSet: qryGeneric: no such table"});
   EXPECT_TRUE(window.isVisible());
 }
 
@@ -103,8 +102,8 @@ TEST_F(JBReportsMainMenusTest, GroupBoxesAndButtonsSitWhereTheyAreDesigned) {
     EXPECT_EQ(window.GroupBox(caption)->geometry(), rect) << caption.toStdString();
   }
   // Buttons of a box stack 23 pixels apart, 170 x 24, in catalogue order.
-  const QStringList vedaVavi = {"InmateReports", "MiscReports", "BillingReports",
-                                "JuvenileReports", "ReportsCharges"};
+  const QStringList vedaVavi = {"InmateReports", "MiscReports", "BillingReports", "JuvenileReports",
+                                "ReportsCharges"};
   for (int i = 0; i < vedaVavi.size(); ++i) {
     QPushButton* button = window.Button(vedaVavi[i]);
     EXPECT_EQ(button->size(), QSize(170, 24));

@@ -161,10 +161,10 @@ TEST_F(JBReportsMainShowTest, FillsStatusBarCaptionAndTheDatabaseDrivenMenus) {
 
 TEST_F(JBReportsMainShowTest, JuvenileRestrictionDisablesTwelveButtons) {
   TfrmJBReportsMain& window = ShownWindow("CLERK", "CLERK2024");
-  const QStringList restricted = {
-      "InmateReports", "MiscReports", "BillingReports",  "JuvenileReports",
-      "ReportsCharges", "VisitorLists", "VisitorLogs",    "VereRir",
-      "IncidentReports", "VudoDorirav", "AllMoves",       "FirstAppearance"};
+  const QStringList restricted = {"InmateReports",   "MiscReports",    "BillingReports",
+                                  "JuvenileReports", "ReportsCharges", "VisitorLists",
+                                  "VisitorLogs",     "VereRir",        "IncidentReports",
+                                  "VudoDorirav",     "AllMoves",       "FirstAppearance"};
   for (const QString& name : restricted) {
     QPushButton* button = window.Button(name);
     ASSERT_NE(button, nullptr) << name.toStdString();
@@ -172,7 +172,7 @@ TEST_F(JBReportsMainShowTest, JuvenileRestrictionDisablesTwelveButtons) {
     EXPECT_EQ(button->text(), "Juvenile Info Restricted");
   }
   const std::vector<std::pair<QString, QString>> usable = {
-      {"Demographics", "Demographics"},  {"FelonyDispositions", "Felony"},
+      {"Demographics", "Demographics"},          {"FelonyDispositions", "Felony"},
       {"MisdemeanorDisposition", "Misdemeanor"}, {"MiscCharts", "Misc Charts"},
       {"BanVisitors", "Banned Visitor List"},    {"CFGLists", "Lists"}};
   for (const auto& [name, caption] : usable) {

@@ -77,7 +77,7 @@ class DemoDatabaseCommandTest : public testing::Test {
 };
 
 TEST_F(DemoDatabaseCommandTest, CreatesTheConfigurationRowsForEveryLogicalDatabase) {
-  const TRun run = RunProgram({"demo-db", File, "--seed", "3"});
+  const TRun run = RunProgram({"demo-db", File, "--seed", "3", "--scale", "0"});
   ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
 
   std::vector<TDbParam> none;
@@ -100,7 +100,7 @@ TEST_F(DemoDatabaseCommandTest, AnExistingFileIsNeverReplaced) {
     ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
     existing.write("keep me");
   }
-  const TRun run = RunProgram({"demo-db", File});
+  const TRun run = RunProgram({"demo-db", File, "--scale", "0"});
   EXPECT_EQ(run.ExitCode, 2);
   EXPECT_TRUE(run.Err.contains("already exists")) << run.Err.toStdString();
   QFile existing(File);
@@ -122,7 +122,7 @@ TEST_F(DemoDatabaseCommandTest, BadArgumentsCreateNothing) {
 class SqlCommandTest : public testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(RunProgram({"demo-db", File}).ExitCode, 0);
+    ASSERT_EQ(RunProgram({"demo-db", File, "--scale", "0"}).ExitCode, 0);
     std::vector<TDbParam> none;
     auto db = Open(File);
     db->Execute("CREATE TABLE Sample (ID int, Booked datetime, Name varchar(40), Amount float)",

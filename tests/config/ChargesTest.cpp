@@ -14,10 +14,10 @@ class ChargesTest : public testing::Test {
  protected:
   void SetUp() override {
     InstallSqliteTempdb();
-    Suite.Exec(QStringLiteral(
-        "INSERT INTO FSS_AFIS (ChargeNum, FSN, ACL, FSDESC, INACTIVE) VALUES "
-        "(100, '316.193', 'M', 'DUI', 0), (200, '812.014', 'F', 'GRAND THEFT', 0), "
-        "(300, '000.000', 'M', 'REPEALED', 1)"));
+    Suite.Exec(
+        QStringLiteral("INSERT INTO FSS_AFIS (ChargeNum, FSN, ACL, FSDESC, INACTIVE) VALUES "
+                       "(100, '316.193', 'M', 'DUI', 0), (200, '812.014', 'F', 'GRAND THEFT', 0), "
+                       "(300, '000.000', 'M', 'REPEALED', 1)"));
     Suite.Exec(QStringLiteral(
         "INSERT INTO CfgUcrNibrsChoices (Code, Description, TypeID, UniqueKey) VALUES "
         "('90D', 'Driving Under the Influence', 1, 'C-UCR-90D'), "
@@ -65,8 +65,7 @@ TEST_F(ChargesTest, TheCrossReferencesFollowTheChargeTable) {
   EXPECT_EQ(Codes(charges.qryUcrXref), QStringList({"90D", "90Z"}));
   EXPECT_EQ(Codes(charges.qryNibrsXref), QStringList({"23H"}));
   EXPECT_EQ(Codes(charges.qryUcrNibrsXref), QStringList({"90D", "90Z", "23H"}));
-  EXPECT_EQ(charges.tblFSS_Category.FieldByName(QStringLiteral("LongDescr")).AsString(),
-            "Traffic");
+  EXPECT_EQ(charges.tblFSS_Category.FieldByName(QStringLiteral("LongDescr")).AsString(), "Traffic");
 
   charges.tblFSS_AFIS.Next();
   EXPECT_EQ(Codes(charges.qryUcrXref), QStringList({"23C"}));
@@ -130,8 +129,9 @@ TEST_F(ChargesTest, ANewCrossReferenceBelongsToTheChargeShownWithItsTypeAndAKey)
   charges.qryUcrXref.Append();
   EXPECT_EQ(charges.qryUcrXref.FieldByName(QStringLiteral("TypeID")).AsInteger(), 1);
   charges.qryUcrXref.Cancel();
-  EXPECT_EQ(Suite.Scalar(QStringLiteral(
-                "SELECT COUNT(*) FROM FssUcrNibrsXref WHERE ChargeNum = 200 AND TypeID = 2"))
+  EXPECT_EQ(Suite
+                .Scalar(QStringLiteral(
+                    "SELECT COUNT(*) FROM FssUcrNibrsXref WHERE ChargeNum = 200 AND TypeID = 2"))
                 .toInt(),
             1);
 }
@@ -142,9 +142,10 @@ TEST_F(ChargesTest, ACrossReferenceDeletedIsGoneFromTheList) {
   ASSERT_TRUE(charges.qryUcrXref.Locate(QStringLiteral("Code"), QStringLiteral("90Z")));
   charges.qryUcrXref.Delete();
   EXPECT_EQ(Codes(charges.qryUcrXref), QStringList({"90D"}));
-  EXPECT_EQ(Suite.Scalar(QStringLiteral("SELECT COUNT(*) FROM FssUcrNibrsXref WHERE UniqueKey = 'X1'"))
-                .toInt(),
-            0);
+  EXPECT_EQ(
+      Suite.Scalar(QStringLiteral("SELECT COUNT(*) FROM FssUcrNibrsXref WHERE UniqueKey = 'X1'"))
+          .toInt(),
+      0);
 }
 
 }  // namespace

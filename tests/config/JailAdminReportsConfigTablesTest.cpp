@@ -24,17 +24,22 @@ class JailAdminReportsConfigTablesTest : public testing::Test {
 };
 
 TEST_F(JailAdminReportsConfigTablesTest, TablesReadTheJailConfigurationInTheirOrder) {
-  Suite.Exec(QStringLiteral("INSERT INTO CFGFACI (FACILITYID, FACILITYDESC) VALUES "
-                            "('MAIN', 'Main Jail'), ('ANNEX', 'North Annex')"));
-  Suite.Exec(QStringLiteral("INSERT INTO CFGDORMS (FACILITYID, DormCode) VALUES "
-                            "('MAIN', 'A'), ('ANNEX', 'B')"));
-  Suite.Exec(QStringLiteral("INSERT INTO CFGCELL (CellKey, FACILITYID, DORMCODE, CellNo) VALUES "
-                            "('K1', 'MAIN', 'B', '2'), ('K2', 'MAIN', 'A', '1'), "
-                            "('K3', 'ANNEX', 'C', '9')"));
-  Suite.Exec(QStringLiteral("INSERT INTO CFGMOVE (MOVEMENT, IsMovement) VALUES "
-                            "('HOSPITAL', 1), ('COURT', 1), ('YARD', 0)"));
-  Suite.Exec(QStringLiteral("INSERT INTO CFGINMATESTATUS (INMATESTATUS, INMATESTATUSDESC) "
-                            "VALUES ('S', 'Sentenced')"));
+  Suite.Exec(
+      QStringLiteral("INSERT INTO CFGFACI (FACILITYID, FACILITYDESC) VALUES "
+                     "('MAIN', 'Main Jail'), ('ANNEX', 'North Annex')"));
+  Suite.Exec(
+      QStringLiteral("INSERT INTO CFGDORMS (FACILITYID, DormCode) VALUES "
+                     "('MAIN', 'A'), ('ANNEX', 'B')"));
+  Suite.Exec(
+      QStringLiteral("INSERT INTO CFGCELL (CellKey, FACILITYID, DORMCODE, CellNo) VALUES "
+                     "('K1', 'MAIN', 'B', '2'), ('K2', 'MAIN', 'A', '1'), "
+                     "('K3', 'ANNEX', 'C', '9')"));
+  Suite.Exec(
+      QStringLiteral("INSERT INTO CFGMOVE (MOVEMENT, IsMovement) VALUES "
+                     "('HOSPITAL', 1), ('COURT', 1), ('YARD', 0)"));
+  Suite.Exec(
+      QStringLiteral("INSERT INTO CFGINMATESTATUS (INMATESTATUS, INMATESTATUSDESC) "
+                     "VALUES ('S', 'Sentenced')"));
   TdtmJailAdminReportsConfig config;
   EXPECT_EQ(Column(config.tblCFGFACI, "FACILITYID"), QStringList({"ANNEX", "MAIN"}));
   EXPECT_EQ(Column(config.tblCFGDOORMS, "FACILITYID"), QStringList({"ANNEX", "MAIN"}));

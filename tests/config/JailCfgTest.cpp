@@ -69,8 +69,7 @@ TEST_P(CreateFacilityStringTest, GivesTheConditionOnFaciCodeInTheOrderChosen) {
   module.CreateFacilityString(condition);
   EXPECT_EQ(condition, QString::fromUtf8(c.Condition));
   EXPECT_EQ(Prompts.Count(TPromptKind::pkPickList), 1);
-  EXPECT_EQ(Prompts.Prompts()[0].Buttons,
-            QStringList({"ANNEX", "MAIN", "O'NEIL", "WORK"}))
+  EXPECT_EQ(Prompts.Prompts()[0].Buttons, QStringList({"ANNEX", "MAIN", "O'NEIL", "WORK"}))
       << "listed by FACILITYID";
   if (c.Bookings >= 0) {
     EXPECT_EQ(BookingsOf(module, condition), c.Bookings);
@@ -110,8 +109,9 @@ TEST_F(JailCfgTest, AFailureIsShownAsAWarningNamingTheProcedure) {
 }
 
 TEST_F(JailCfgTest, JailConfigFormatsAreReadAndApplied) {
-  TSuiteTestDatabase::WriteFile(Suite.ConfigFolder + QStringLiteral("JAILCONFIG.ini"),
-                                "[SYSTEM]\r\nKSShortDateFormat=dd/mm/yyyy\r\nKSLongTimeFormat=\r\n");
+  TSuiteTestDatabase::WriteFile(
+      Suite.ConfigFolder + QStringLiteral("JAILCONFIG.ini"),
+      "[SYSTEM]\r\nKSShortDateFormat=dd/mm/yyyy\r\nKSLongTimeFormat=\r\n");
   TdtmJAILCFG module;
   EXPECT_EQ(module.xsKSShortDateFormat, QStringLiteral("dd/mm/yyyy"));
   EXPECT_EQ(module.xsKSLongTimeFormat, QString());
@@ -133,9 +133,9 @@ TEST_F(JailCfgTest, ACreationErrorIsShownAndCreationGoesOn) {
 }
 
 TEST_F(JailCfgTest, LabelPrintersAreReadInDescriptionOrder) {
-  Suite.Exec(QStringLiteral(
-      "INSERT INTO CfgLabelPrinters (Description, PageWidth, PageHeight) VALUES "
-      "('Zebra wristbands', 11, 1), ('Avery 5160', 8.5, 11)"));
+  Suite.Exec(
+      QStringLiteral("INSERT INTO CfgLabelPrinters (Description, PageWidth, PageHeight) VALUES "
+                     "('Zebra wristbands', 11, 1), ('Avery 5160', 8.5, 11)"));
   TdtmJAILCFG module;
   module.tblCfgLabelPrinters.Open();
   EXPECT_EQ(module.tblCfgLabelPrinters.FieldByName(QStringLiteral("Description")).AsString(),

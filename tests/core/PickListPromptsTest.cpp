@@ -34,15 +34,13 @@ TEST_P(ScriptedPickManyTest, AnswersNameTheRowsInTheOrderHighlighted) {
   EXPECT_EQ(prompts.Prompts()[0].Buttons, QStringList({"ANNEX", "MAIN", "WORK"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Answers, ScriptedPickManyTest,
-    testing::Values(TPickCase{"WORK, annex", true, {2, 0}},
-                    // The key column first: "MAIN" is the main jail, not the
-                    // work release centre whose description says MAIN.
-                    TPickCase{"MAIN Work Release,MAIN", true, {2, 1}},
-                    TPickCase{"MAIN, MAIN", true, {1}},
-                    TPickCase{"", true, {}},
-                    TPickCase{"Cancel", false, {}}));
+INSTANTIATE_TEST_SUITE_P(Answers, ScriptedPickManyTest,
+                         testing::Values(TPickCase{"WORK, annex", true, {2, 0}},
+                                         // The key column first: "MAIN" is the main jail, not the
+                                         // work release centre whose description says MAIN.
+                                         TPickCase{"MAIN Work Release,MAIN", true, {2, 1}},
+                                         TPickCase{"MAIN, MAIN", true, {1}},
+                                         TPickCase{"", true, {}}, TPickCase{"Cancel", false, {}}));
 
 TEST(ScriptedPickList, ASingleChoiceTakesOneRowAndRecordsIt) {
   TScriptedPrompts prompts;

@@ -67,8 +67,8 @@ class JailAdminReportsTest : public testing::Test {
 TEST_F(JailAdminReportsTest, AScratchQueryKeepsNothingOfItsLastUser) {
   AddBooking(QStringLiteral("B1"), QStringLiteral("2024-01-01 10:00:00"), QVariant());
   TKsMSQuery& q = Session().qryGeneric;
-  q.SQL().SetText(
-      QStringLiteral("SELECT COUNT(*) AS N FROM JBHISTO (READUNCOMMITTED) WHERE FACICODE = :FACICODE"));
+  q.SQL().SetText(QStringLiteral(
+      "SELECT COUNT(*) AS N FROM JBHISTO (READUNCOMMITTED) WHERE FACICODE = :FACICODE"));
   q.ParamByName(QStringLiteral("FACICODE")).SetAsString(QStringLiteral("MAIN"));
   q.Open();
   EXPECT_EQ(q.FieldByName(QStringLiteral("N")).AsInteger(), 1);
@@ -80,16 +80,16 @@ TEST_F(JailAdminReportsTest, AScratchQueryKeepsNothingOfItsLastUser) {
 
   // The next report forgets to bind its facility: it finds nothing instead
   // of the last report's facility.
-  q.SQL().SetText(
-      QStringLiteral("SELECT COUNT(*) AS N FROM JBHISTO (READUNCOMMITTED) WHERE FACICODE = :FACICODE"));
+  q.SQL().SetText(QStringLiteral(
+      "SELECT COUNT(*) AS N FROM JBHISTO (READUNCOMMITTED) WHERE FACICODE = :FACICODE"));
   q.Open();
   EXPECT_EQ(q.FieldByName(QStringLiteral("N")).AsInteger(), 0);
 }
 
 TEST_F(JailAdminReportsTest, TheScratchQueriesWorkOnTheJailConnection) {
   TdtmJailAdminReports& s = Session();
-  for (TKsMSQuery* q : {&s.qryGeneric, &s.qryGeneric2, &s.qryGeneric3, &s.qryGeneric4,
-                        &s.qryGeneric5})
+  for (TKsMSQuery* q :
+       {&s.qryGeneric, &s.qryGeneric2, &s.qryGeneric3, &s.qryGeneric4, &s.qryGeneric5})
     EXPECT_EQ(q->Connection(), &s.dbJail) << q->Name().toStdString();
   EXPECT_TRUE(s.qryGeneric4.ReadOnly());
   EXPECT_FALSE(s.qryGeneric4.RecordLocksMake());

@@ -40,7 +40,8 @@ class TStatementLog {
 
  private:
   static int Trace(unsigned, void* self, void*, void* sql) {
-    static_cast<TStatementLog*>(self)->FStatements << QString::fromUtf8(static_cast<const char*>(sql));
+    static_cast<TStatementLog*>(self)->FStatements
+        << QString::fromUtf8(static_cast<const char*>(sql));
     return 0;
   }
   QStringList FStatements;
@@ -85,7 +86,8 @@ class RecordLockTest : public testing::Test {
 
   static std::unique_ptr<TKsMSQuery> Bookings(TKsSQLDatabase& db, const QString& key = "K1") {
     auto query = db.CreateDataSet(QStringLiteral("qryBookings"));
-    query->SQL().SetText(QStringLiteral("SELECT * FROM JAILBOOK (READUNCOMMITTED) ORDER BY UNIQUEKEY"));
+    query->SQL().SetText(
+        QStringLiteral("SELECT * FROM JAILBOOK (READUNCOMMITTED) ORDER BY UNIQUEKEY"));
     query->Open();
     EXPECT_TRUE(query->Locate(QStringLiteral("UNIQUEKEY"), key));
     return query;
@@ -235,42 +237,41 @@ TEST_P(RecordLockOperationTest, TakesAndReleasesTheLockWhereTheEditBeginsAndEnds
 
 INSTANTIATE_TEST_SUITE_P(
     Operations, RecordLockOperationTest,
-    testing::Values(
-        TLockCase{"PostOfAnEdit",
-                  [](TKsMSQuery& ds) {
-                    ds.Edit();
-                    ds.FieldByName("LNAME").SetAsString("SMYTHE");
-                    ds.Post();
-                  },
-                  1, 1},
-        TLockCase{"CancelOfAnEdit",
-                  [](TKsMSQuery& ds) {
-                    ds.Edit();
-                    ds.Cancel();
-                  },
-                  1, 1},
-        TLockCase{"PostOfAnInsert",
-                  [](TKsMSQuery& ds) {
-                    ds.Append();
-                    ds.FieldByName("UNIQUEKEY").SetAsString("K9");
-                    ds.Post();
-                  },
-                  0, 0},
-        TLockCase{"Delete", [](TKsMSQuery& ds) { ds.Delete(); }, 1, 1},
-        TLockCase{"CloseDuringAnEdit",
-                  [](TKsMSQuery& ds) {
-                    ds.Edit();
-                    ds.Close();
-                  },
-                  1, 1},
-        TLockCase{"LocksTurnedOff",
-                  [](TKsMSQuery& ds) {
-                    ds.SetRecordLocksMake(false);
-                    ds.Edit();
-                    ds.FieldByName("LNAME").SetAsString("SMYTHE");
-                    ds.Post();
-                  },
-                  0, 0}),
+    testing::Values(TLockCase{"PostOfAnEdit",
+                              [](TKsMSQuery& ds) {
+                                ds.Edit();
+                                ds.FieldByName("LNAME").SetAsString("SMYTHE");
+                                ds.Post();
+                              },
+                              1, 1},
+                    TLockCase{"CancelOfAnEdit",
+                              [](TKsMSQuery& ds) {
+                                ds.Edit();
+                                ds.Cancel();
+                              },
+                              1, 1},
+                    TLockCase{"PostOfAnInsert",
+                              [](TKsMSQuery& ds) {
+                                ds.Append();
+                                ds.FieldByName("UNIQUEKEY").SetAsString("K9");
+                                ds.Post();
+                              },
+                              0, 0},
+                    TLockCase{"Delete", [](TKsMSQuery& ds) { ds.Delete(); }, 1, 1},
+                    TLockCase{"CloseDuringAnEdit",
+                              [](TKsMSQuery& ds) {
+                                ds.Edit();
+                                ds.Close();
+                              },
+                              1, 1},
+                    TLockCase{"LocksTurnedOff",
+                              [](TKsMSQuery& ds) {
+                                ds.SetRecordLocksMake(false);
+                                ds.Edit();
+                                ds.FieldByName("LNAME").SetAsString("SMYTHE");
+                                ds.Post();
+                              },
+                              0, 0}),
     [](const testing::TestParamInfo<TLockCase>& info) { return std::string(info.param.Name); });
 
 TEST_F(RecordLockTest, ADatasetWithoutUniqueKeyEditsWithoutALock) {
@@ -287,9 +288,9 @@ TEST_F(RecordLockTest, ADatasetWithoutUniqueKeyEditsWithoutALock) {
 
 TEST_F(RecordLockTest, AFailedDeleteStillReleasesTheLock) {
   auto raw = TSqliteConnection::Open(FPath);
-  raw->ExecuteNative(QStringLiteral(
-      "CREATE TRIGGER JAILBOOK_KEEP BEFORE DELETE ON JAILBOOK BEGIN "
-      "SELECT RAISE(ABORT, 'bookings are never deleted'); END"));
+  raw->ExecuteNative(
+      QStringLiteral("CREATE TRIGGER JAILBOOK_KEEP BEFORE DELETE ON JAILBOOK BEGIN "
+                     "SELECT RAISE(ABORT, 'bookings are never deleted'); END"));
   EXPECT_THROW(q->Delete(), EDatabaseError);
   EXPECT_EQ(FLog.Creates(), 1);
   EXPECT_EQ(FLog.Drops(), 1);
@@ -308,6 +309,33 @@ TEST_F(RecordLockTest, ADeleteOfARecordLockedElsewhereIsRefusedAndDeletesNothing
   count->SQL().SetText(QStringLiteral("SELECT COUNT(*) AS N FROM JAILBOOK"));
   count->Open();
   EXPECT_EQ(count->FieldByName("N").AsInteger(), 2);
+}
+
+TEST_F(RecordLockTest, KeysAndHoldersWithQuotesAndBracketsStayData) {
+  EXPECT_EQ(KsRecordLock::LockTableName("jail", "JAILBOOK", "K']1"),
+            QStringLiteral("[tempdb].[dbo].[##LOCK-jail.JAILBOOK.K']]1]"));
+  auto raw = TSqliteConnection::Open(FPath);
+  raw->ExecuteNative(QStringLiteral("INSERT INTO JAILBOOK VALUES ('K'']1', 'B003', 'ODD')"));
+  auto odd = Bookings(FDb, QStringLiteral("K']1"));
+  odd->Edit();
+  EXPECT_FALSE(OtherCanLock(QStringLiteral("K']1")));
+  odd->Cancel();
+  EXPECT_EQ(LockTablesLeft(), 0);
+
+  TKsLockHolder holder = TKsLockHolder::Current("jail", "JAILBOOK", "K2");
+  holder.UserName = QStringLiteral("O'Brien'); DROP TABLE JAILBOOK; --");
+  const QString name = KsRecordLock::LockTableName("jail", "JAILBOOK", "K2");
+  KsRecordLock::Take(FDb, name, holder);
+  try {
+    KsRecordLock::Take(FOther, name, TKsLockHolder::Current("jail", "JAILBOOK", "K2"));
+    FAIL() << "the lock was granted twice";
+  } catch (const EKsDBLockError& e) {
+    EXPECT_EQ(e.UserName, holder.UserName.left(30));
+  }
+  KsRecordLock::Release(FDb, name);
+  EXPECT_EQ(LockTablesLeft(), 0);
+  EXPECT_EQ(raw->ExecuteNative(QStringLiteral("SELECT COUNT(*) FROM JAILBOOK")).Rows[0][0].toInt(),
+            3);
 }
 
 TEST_F(RecordLockTest, IsLockedCountsOwnEditsAndOthersLocksButNotAClosedDataset) {

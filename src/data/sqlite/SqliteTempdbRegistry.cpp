@@ -158,7 +158,8 @@ TWriteScope::~TWriteScope() {
 }
 
 void TWriteScope::Commit() {
-  Exec(FDb, FOwnTransaction ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE tempdb_global_table"));
+  Exec(FDb,
+       FOwnTransaction ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE tempdb_global_table"));
   FDone = true;
 }
 

@@ -3,6 +3,8 @@
 #include "data/KsSQLDatabase.h"
 #include "data/KsSQLText.h"
 
+using KsSQLText::QuotedStr;
+
 namespace {
 
 QString Text(const QVariant& value) {

@@ -24,8 +24,12 @@ int PassParametersAndShow(void*, TCallback, void*, const char* AReportName,
   Log("Parameters", AParameters);
   return 1;
 }
-void SetShowSummary(int AValue) { Log("SetShowSummary", AValue ? "1" : "0"); }
-void SetSelectPrinter(int AValue) { Log("SetSelectPrinter", AValue ? "1" : "0"); }
+void SetShowSummary(int AValue) {
+  Log("SetShowSummary", AValue ? "1" : "0");
+}
+void SetSelectPrinter(int AValue) {
+  Log("SetSelectPrinter", AValue ? "1" : "0");
+}
 void PassParametersAndExport() {}
 void GetParametersAndShow() {}
 void ShowReport() {}

@@ -48,8 +48,8 @@ class SqliteTempdbProcessTest : public SqliteTempdbTestDb {
     QByteArray said;
     while (!said.contains("LOCKED") && FHolder.waitForReadyRead(30000))
       said += FHolder.readAllStandardOutput();
-    ASSERT_TRUE(said.contains("LOCKED")) << said.toStdString()
-                                         << FHolder.readAllStandardError().toStdString();
+    ASSERT_TRUE(said.contains("LOCKED"))
+        << said.toStdString() << FHolder.readAllStandardError().toStdString();
   }
 
   void TearDown() override {

@@ -33,8 +33,7 @@ TEST_F(SqliteTempdbTest, ASecondCreateOfTheSameNameFailsWhileTheFirstExists) {
   // Names compare without regard to case, as on the server.
   EXPECT_FALSE(ErrorOf([&] { Run(*b, CreateLock(kLock.toLower())); }).isEmpty());
 
-  const TDbResult holder =
-      Run(*b, QStringLiteral("SELECT * FROM [tempdb].[dbo].[%1]").arg(kLock));
+  const TDbResult holder = Run(*b, QStringLiteral("SELECT * FROM [tempdb].[dbo].[%1]").arg(kLock));
   ASSERT_EQ(holder.Rows.size(), 1u);
   EXPECT_EQ(holder.Rows[0][0].toString(), QStringLiteral("O'Brien"));
 
@@ -97,8 +96,9 @@ TEST_F(SqliteTempdbTest, NamesWithQuotesAndBracketsAreCreatedAndCleanedUp) {
 TEST_F(SqliteTempdbTest, OrdinaryTablesKeepTheirOwnBehaviour) {
   auto a = Connect();
   Run(*a, QStringLiteral("CREATE TABLE JBNOTES (NOTE VARCHAR(10))"));
-  EXPECT_FALSE(ErrorOf([&] { Run(*a, QStringLiteral("CREATE TABLE JBNOTES (NOTE VARCHAR(10))")); })
-                   .isEmpty());
+  EXPECT_FALSE(ErrorOf([&] {
+                 Run(*a, QStringLiteral("CREATE TABLE JBNOTES (NOTE VARCHAR(10))"));
+               }).isEmpty());
   a.reset();
   auto b = Connect();
   EXPECT_EQ(Run(*b, QStringLiteral("SELECT COUNT(*) FROM JBNOTES")).Rows[0][0].toInt(), 0)
@@ -140,32 +140,33 @@ TSqliteTempdbOwner ThisProcess(const QString& connectionId) {
 
 INSTANTIATE_TEST_SUITE_P(
     Owners, SqliteTempdbOwnerTest,
-    testing::Values(
-        TOwnerCase{"NoOwnerOnRecord", {}, false},
-        TOwnerCase{"AnotherHostCannotBeChecked",
-                   [] {
-                     TSqliteTempdbOwner o = ThisProcess(QStringLiteral("x"));
-                     o.HostName = QSysInfo::machineHostName() + QStringLiteral("-elsewhere");
-                     o.ProcessId = 999999999;
-                     return o;
-                   },
-                   false},
-        TOwnerCase{"ThisProcessWithTheConnectionClosed",
-                   [] { return ThisProcess(QStringLiteral("closed-connection")); }, true},
-        TOwnerCase{"ProcessIdNowUsedByAnotherProcess",
-                   [] {
-                     TSqliteTempdbOwner o = ThisProcess(QStringLiteral("x"));
-                     o.ProcessStart += 1;
-                     return o;
-                   },
-                   true},
-        TOwnerCase{"ProcessIdNoLongerRunning",
-                   [] {
-                     TSqliteTempdbOwner o = ThisProcess(QStringLiteral("x"));
-                     o.ProcessId = 0x3fffffff;  // above any pid the kernel hands out
-                     return o;
-                   },
-                   true}),
+    testing::Values(TOwnerCase{"NoOwnerOnRecord", {}, false},
+                    TOwnerCase{"AnotherHostCannotBeChecked",
+                               [] {
+                                 TSqliteTempdbOwner o = ThisProcess(QStringLiteral("x"));
+                                 o.HostName =
+                                     QSysInfo::machineHostName() + QStringLiteral("-elsewhere");
+                                 o.ProcessId = 999999999;
+                                 return o;
+                               },
+                               false},
+                    TOwnerCase{"ThisProcessWithTheConnectionClosed",
+                               [] { return ThisProcess(QStringLiteral("closed-connection")); },
+                               true},
+                    TOwnerCase{"ProcessIdNowUsedByAnotherProcess",
+                               [] {
+                                 TSqliteTempdbOwner o = ThisProcess(QStringLiteral("x"));
+                                 o.ProcessStart += 1;
+                                 return o;
+                               },
+                               true},
+                    TOwnerCase{"ProcessIdNoLongerRunning",
+                               [] {
+                                 TSqliteTempdbOwner o = ThisProcess(QStringLiteral("x"));
+                                 o.ProcessId = 0x3fffffff;  // above any pid the kernel hands out
+                                 return o;
+                               },
+                               true}),
     [](const testing::TestParamInfo<TOwnerCase>& info) { return std::string(info.param.Name); });
 
 }  // namespace

@@ -36,8 +36,9 @@ class SqliteTempdbTestDb : public testing::Test {
   }
 
   static QString CreateLock(const QString& name) {
-    return QStringLiteral("CREATE TABLE [tempdb].[dbo].[%1](  UserName     VARCHAR(30),"
-                          "  TimeLocked   DateTime)")
+    return QStringLiteral(
+               "CREATE TABLE [tempdb].[dbo].[%1](  UserName     VARCHAR(30),"
+               "  TimeLocked   DateTime)")
         .arg(name);
   }
   static QString DropLock(const QString& name) {

@@ -25,8 +25,9 @@ class DialogTest : public ::testing::Test {
         "INSERT INTO JBHISTO (BOOKNO, LNAME, FNAME, MNAME, NAMERELEAS, FACICODE) VALUES "
         "('H1', 'OLD', 'TIMER', '', 1, 'MAIN')");
     FSuite.Exec(
-        "INSERT INTO JBLOG (DOORMSCODE, FACICODE) VALUES ('L1', 'MAIN'), ('L2', 'MAIN'), (NULL, "
-        "'MAIN')");
+        "INSERT INTO JBLOG (JAILLOGNO, DOORMSCODE, FACICODE) VALUES ('1', 'L1', 'MAIN'), ('2', "
+        "'L2', "
+        "'MAIN'), ('3', NULL, 'MAIN')");
     FSuite.Exec(
         "INSERT INTO CFGCELL (CellKey, FACILITYID, CellDesc) VALUES ('C1', 'MAIN', 'A-101'), "
         "('C2', 'MAIN', 'A-102'), ('C3', 'WEST', 'W-1')");
