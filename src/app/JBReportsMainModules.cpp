@@ -1,69 +1,43 @@
 #include "app/JBReportsMainModules.h"
 
-#include "config/DataModuleConfigInfo.h"
 #include "config/KsConfigInfo.h"
-#include "config/dmJAILCFG.h"
 #include "config/dmJailAdminReportsConfig.h"
 #include "config/dmMastCfg.h"
 #include "config/dmSharedINI.h"
-#include "data/KsLookupDialog.h"
 #include "data/KsMSAccess.h"
 #include "data/KsSQLDatabase.h"
+#include "data/dmJailAdminReports.h"
 #include "reports/framework/DateEntryModels.h"
 #include "security/dmAccess.h"
 
 namespace {
-// The access module is the first module start-up creates; without it there
-// is nobody to log in.
+template <class T>
+T& Module(T* AGlobal, const char* AName) {
+  if (!AGlobal)
+    throw Exception(QStringLiteral("The module %1 is not available.").arg(QLatin1String(AName)));
+  return *AGlobal;
+}
+
 TdtmAccess& Access() {
-  if (!dtmAccess) throw Exception(QStringLiteral("The access module is not available."));
-  return *dtmAccess;
+  return Module(dtmAccess, "dtmAccess");
 }
 
 TdtmJailAdminReportsConfig& ReportsConfig() {
-  if (!dtmJailAdminReportsConfig)
-    throw Exception(QStringLiteral("The jail configuration module is not available."));
-  return *dtmJailAdminReportsConfig;
+  return Module(dtmJailAdminReportsConfig, "dtmJailAdminReportsConfig");
 }
 
 void OpenIfClosed(TKsCustomDataSet& ADataSet) {
   if (!ADataSet.Active()) ADataSet.Open();
 }
-
-void PrepareConnection(TKsSQLDatabase& ADatabase, TKsCustomConfigInfo* AConfigInfo,
-                       const QString& AProgramName) {
-  ADatabase.SetKsConfigInfo(AConfigInfo);
-  ADatabase.SetProgramName(AProgramName);
-  ADatabase.SetLoginPrompt(false);
-}
 }  // namespace
 
-struct TJBReportsMainModules::TData {
-  explicit TData(TKsCustomConfigInfo* AConfigInfo) : ConfigInfo(AConfigInfo) {
-    PrepareConnection(dbJail, ConfigInfo.Get(), QStringLiteral("JAIL"));
-    PrepareConnection(dbCFG, ConfigInfo.Get(), QStringLiteral("CFG"));
-    qryGeneric.SetConnection(&dbJail);
-    tblJailTransLog.SetConnection(&dbJail);
-    tblJailTransLog.SQL().SetLines(
-        {QStringLiteral("Select top 5"),
-         QStringLiteral("[KEY1], [KEY2], [KEY3], [NOTE1], [NOTE2], [NOTE3], [USER_ID], "),
-         QStringLiteral("[USER_KEY], [EVENT], [EVENT_TABLE], [EVENT_STAMP], [EVENT_DATE], "),
-         QStringLiteral("[EVENT_TIME], [UNIQUEKEY]"), QStringLiteral("From"),
-         QStringLiteral("  JailTransLog (ReadUnCommitted)")});
-  }
+TdtmJailAdminReports& TJBReportsMainModules::Session() {
+  return Module(dtmJailAdminReports, "dtmJailAdminReports");
+}
 
-  TDataModuleConfigInfo ConfigInfo;
-  TKsSQLDatabase dbJail{QStringLiteral("dbJail")};
-  TKsSQLDatabase dbCFG{QStringLiteral("dbCFG")};
-  TKsMSQuery qryGeneric{QStringLiteral("qryGeneric")};
-  TKsLookupDialog dlstSelectFaci{QStringLiteral("dlstSelectFaci")};
-  TKsMSQuery tblJailTransLog{QStringLiteral("tblJailTransLog")};
-};
-
-TJBReportsMainModules::TJBReportsMainModules()
-    : FData(std::make_unique<TData>(dtmAccess ? dtmAccess->KsConfigInfo() : nullptr)) {}
-
-TJBReportsMainModules::~TJBReportsMainModules() = default;
+bool TJBReportsMainModules::HasSession() const {
+  return dtmJailAdminReports != nullptr;
+}
 
 QString TJBReportsMainModules::EmployeeListSQL() {
   return QStringLiteral(
@@ -82,15 +56,14 @@ QString TJBReportsMainModules::EmployeeListSQL() {
 }
 
 void TJBReportsMainModules::OpenConfiguration() {
+  TdtmMastCfg& mastCfg = Module(dtmMastCfg, "dtmMastCfg");
+  OpenIfClosed(mastCfg.tblCFGLOGO);
   TdtmJailAdminReportsConfig& config = ReportsConfig();
-  for (TKsCustomDataSet* table : {static_cast<TKsCustomDataSet*>(&config.tblCFGCELL),
-                                  static_cast<TKsCustomDataSet*>(&config.tblCFGDOORMS),
-                                  static_cast<TKsCustomDataSet*>(&config.tblImateStatus)})
-    OpenIfClosed(*table);
-  if (!dtmMastCfg) throw Exception(QStringLiteral("The master configuration is not available."));
-  OpenIfClosed(dtmMastCfg->tblCFGLOGO);
+  OpenIfClosed(config.tblCFGCELL);
+  OpenIfClosed(config.tblCFGDOORMS);
+  OpenIfClosed(config.tblImateStatus);
   // Hidden employees drop out of every employee list from here on.
-  TKsMSTable& employees = dtmMastCfg->tblEmpMast;
+  TKsMSTable& employees = mastCfg.tblEmpMast;
   employees.Close();
   employees.SQL().SetText(EmployeeListSQL());
   employees.Open();
@@ -122,19 +95,15 @@ std::vector<TFacilityRow> TJBReportsMainModules::Facilities() {
 
 bool TJBReportsMainModules::SelectFacility(TFacilityRow& AChosen) {
   TKsMSQuery& table = ReportsConfig().tblCFGFACI;
-  TKsLookupDialog& dialog = FData->dlstSelectFaci;
-  if (dialog.LookupTable != &table) SetUpFacilityDialog(dialog, &table);
-  if (!dialog.Execute()) return false;
+  if (!Session().dlstSelectFaci.Execute()) return false;
   AChosen = {table.FieldByName(QStringLiteral("FACILITYID")).AsString(),
              table.FieldByName(QStringLiteral("FACILITYDESC")).AsString()};
   return true;
 }
 
 int TJBReportsMainModules::CountInmatesInJail(const QString& AFacilityId) {
-  TKsMSQuery& query = FData->qryGeneric;
-  query.Close();
-  query.UnPrepare();
-  query.SQL().Clear();
+  TKsMSQuery& query = Session().qryGeneric;
+  ResetScratchQuery(query);
   query.SQL().Add(QStringLiteral("SELECT Count(BOOKNO) As InmatesInJail FROM JBHISTO "
                                  "(READUNCOMMITTED) WHERE NAMERELEAS = 1 AND FACICODE = ") +
                   QuotedSqlString(AFacilityId));
@@ -145,20 +114,17 @@ int TJBReportsMainModules::CountInmatesInJail(const QString& AFacilityId) {
 }
 
 int TJBReportsMainModules::DaysUntilNextReclass() {
-  // Start-up creates the shared settings module; it is made here if it is
-  // gone, as every user of the settings does.
-  if (!dtmSharedINI) dtmSharedINI = new TdtmSharedINI(FData->ConfigInfo.Get());
+  if (!dtmSharedINI) dtmSharedINI = new TdtmSharedINI(Session().KsConfigInfo());
   return dtmSharedINI->GetIntegerValue(QStringLiteral("Booking"),
                                        QStringLiteral("DaysUntilNextReclass"), 30);
 }
 
 QString TJBReportsMainModules::AgencyName() {
-  return dtmMastCfg ? dtmMastCfg->GetAgencyInfo(QStringLiteral("NAME")).trimmed() : QString();
+  return Module(dtmMastCfg, "dtmMastCfg").GetAgencyInfo(QStringLiteral("NAME")).trimmed();
 }
 
 void TJBReportsMainModules::WriteTransLog(TksTransEventType AEvent, const QString& ANote) {
-  WriteReportsTransLogEntry(&FData->tblJailTransLog, FSession.xsJBUserName, QString(), QString(),
-                            AEvent, QString(), ANote);
+  Session().WriteJailReportsTransLog(QString(), QString(), AEvent, QString(), ANote);
 }
 
 bool TJBReportsMainModules::ExecuteDateRangeEntry(const QString& ACaption,
@@ -168,24 +134,20 @@ bool TJBReportsMainModules::ExecuteDateRangeEntry(const QString& ACaption,
 }
 
 TKsSQLDatabase* TJBReportsMainModules::ConfigConnection() {
-  return &FData->dbCFG;
+  return &Session().dbCFG;
 }
 
 QString TJBReportsMainModules::ConfigFile() {
-  TKsCustomConfigInfo* info = FData->ConfigInfo.Get();
+  TKsCustomConfigInfo* info = Access().KsConfigInfo();
   return info ? info->KeystaneIni() : QString();
 }
 
 QString TJBReportsMainModules::ConnectString() {
-  TKsCustomConfigInfo* info = FData->ConfigInfo.Get();
+  TKsCustomConfigInfo* info = Access().KsConfigInfo();
   return info ? info->ConnectionString() : QString();
 }
 
 QString TJBReportsMainModules::HelpFilePath() {
-  TKsCustomConfigInfo* info = FData->ConfigInfo.Get();
+  TKsCustomConfigInfo* info = Access().KsConfigInfo();
   return info ? info->HelpFilePath() : QString();
-}
-
-void TJBReportsMainModules::PublishSession() {
-  // The session module takes these values once it is part of the build.
 }

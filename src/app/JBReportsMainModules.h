@@ -2,13 +2,13 @@
 
 #include "data/utTransLog.h"
 
-#include <QDateTime>
+#include <QDate>
 #include <QString>
 
-#include <memory>
 #include <vector>
 
 class TKsSQLDatabase;
+class TdtmJailAdminReports;
 
 // A row of the facility table CFGFACI.
 struct TFacilityRow {
@@ -16,111 +16,57 @@ struct TFacilityRow {
   QString FACILITYDESC;
 };
 
-// The session values the catalogue window fills at login and on a facility
-// change, for every report to read.
-struct TJBReportsSession {
-  QString xsJBUserName;
-  QString xsJBAccessLevel;
-  QString xsJBINSIDAccessLevel;
-  QString xsJBINFIRMAccessLevel;
-  QString xsJBTRANSAccessLevel;
-  QString xsJBCLASSIAccessLevel;
-  QString xsJBVISITAccessLevel;
-  QString xsJBSENTEAccessLevel;
-  QString xsJBViewJuvenileInfoAccessLevel;
-  QString xsFacilityID;
-  QString xsFacilityDesc;
-  int xsInmatesOnJail = 0;
-  bool xbUserAbortLogin = false;
-};
-
-// What the catalogue window asks of the program's data modules: the access
-// module for the login and levels, the configuration modules for the
-// facilities and settings, the session module for the jail connection, the
-// inmate count and the log. The window holds no database code of its own.
-class IJBReportsMainModules {
+// What the catalogue window asks of the program's modules: the access module
+// for the login and the levels, the report configuration for the facilities,
+// the master configuration and the shared settings, and the session module
+// that keeps who is logged in for which facility. A module start-up has not
+// created is an error naming it.
+class TJBReportsMainModules {
  public:
-  virtual ~IJBReportsMainModules() = default;
+  // The session module (dtmJailAdminReports).
+  TdtmJailAdminReports& Session();
+  bool HasSession() const;
 
   // Opens the logo, cell, dorm and inmate-status tables when closed and
   // reloads the employee list without the hidden employees.
-  virtual void OpenConfiguration() = 0;
+  void OpenConfiguration();
 
   // The login dialog; the login name, empty when cancelled or refused.
-  virtual QString Login(const QString& ACaption) = 0;
+  QString Login(const QString& ACaption);
   // A user named on the command line, logged in without a password.
-  virtual void SetCommandLineUser(const QString& AUserName) = 0;
-  virtual QString GetAccessLevel(const QString& AUserName, const QString& ASuite,
-                                 const QString& AModule, const QString& ASection) = 0;
+  void SetCommandLineUser(const QString& AUserName);
+  QString GetAccessLevel(const QString& AUserName, const QString& ASuite, const QString& AModule,
+                         const QString& ASection);
 
   // The facility table in FACILITYID order.
-  virtual std::vector<TFacilityRow> Facilities() = 0;
-  // The facility dialog dlstSelectFaci over that table: false when
-  // cancelled, otherwise the row chosen.
-  virtual bool SelectFacility(TFacilityRow& AChosen) = 0;
-  // Inmates booked in and not released at the facility.
-  virtual int CountInmatesInJail(const QString& AFacilityId) = 0;
+  std::vector<TFacilityRow> Facilities();
+  // The session's facility dialog dlstSelectFaci: false when cancelled,
+  // otherwise the row chosen.
+  bool SelectFacility(TFacilityRow& AChosen);
+  // Inmates booked in and not released at the facility, counted on the
+  // session's scratch query.
+  int CountInmatesInJail(const QString& AFacilityId);
 
-  // Booking/DaysUntilNextReclass of the shared settings (default 30).
-  virtual int DaysUntilNextReclass() = 0;
+  // Booking/DaysUntilNextReclass of the shared settings (default 30); the
+  // shared settings module is created when it is missing.
+  int DaysUntilNextReclass();
   // The trimmed agency name of the master configuration.
-  virtual QString AgencyName() = 0;
-  // One transaction-log entry for the session's user, as the reports write.
-  virtual void WriteTransLog(TksTransEventType AEvent, const QString& ANote) = 0;
+  QString AgencyName();
+  // One transaction-log entry for the session's user, with empty keys and
+  // table, as the log-in and log-out entries are.
+  void WriteTransLog(TksTransEventType AEvent, const QString& ANote);
 
-  // The date-range dialog: true when confirmed; both dates are written back
-  // whatever the answer.
-  virtual bool ExecuteDateRangeEntry(const QString& ACaption, const QString& AInstructions,
-                                     QDate& AStart, QDate& AEnd) = 0;
-
-  // The configuration database of the session, for the database-driven menus.
-  virtual TKsSQLDatabase* ConfigConnection() = 0;
-  // The suite configuration file, its connection string and the help folder.
-  virtual QString ConfigFile() = 0;
-  virtual QString ConnectString() = 0;
-  virtual QString HelpFilePath() = 0;
-
-  // The session values, and their publication to the session module after
-  // the window changed them.
-  virtual TJBReportsSession& Session() = 0;
-  virtual void PublishSession() = 0;
-};
-
-// The window's requests answered by the process-wide modules (dtmAccess,
-// dtmJailAdminReportsConfig, dtmMastCfg, dtmSharedINI). What belongs to the
-// session module (the jail and configuration connections, the facility
-// dialog, the scratch query of the inmate count and the log dataset) is this
-// object's own until that module joins the build.
-class TJBReportsMainModules : public IJBReportsMainModules {
- public:
-  TJBReportsMainModules();
-  ~TJBReportsMainModules() override;
-
-  void OpenConfiguration() override;
-  QString Login(const QString& ACaption) override;
-  void SetCommandLineUser(const QString& AUserName) override;
-  QString GetAccessLevel(const QString& AUserName, const QString& ASuite, const QString& AModule,
-                         const QString& ASection) override;
-  std::vector<TFacilityRow> Facilities() override;
-  bool SelectFacility(TFacilityRow& AChosen) override;
-  int CountInmatesInJail(const QString& AFacilityId) override;
-  int DaysUntilNextReclass() override;
-  QString AgencyName() override;
-  void WriteTransLog(TksTransEventType AEvent, const QString& ANote) override;
+  // The date-range dialog: true when confirmed.
   bool ExecuteDateRangeEntry(const QString& ACaption, const QString& AInstructions, QDate& AStart,
-                             QDate& AEnd) override;
-  TKsSQLDatabase* ConfigConnection() override;
-  QString ConfigFile() override;
-  QString ConnectString() override;
-  QString HelpFilePath() override;
-  TJBReportsSession& Session() override { return FSession; }
-  void PublishSession() override;
+                             QDate& AEnd);
+
+  // The session's configuration database, for the database-driven menus.
+  TKsSQLDatabase* ConfigConnection();
+  // The suite configuration file, its connection string and the help folder.
+  QString ConfigFile();
+  QString ConnectString();
+  QString HelpFilePath();
 
   // The employee list without hidden employees.
   static QString EmployeeListSQL();
-
- private:
-  struct TData;
-  std::unique_ptr<TData> FData;
-  TJBReportsSession FSession;
 };

@@ -22,15 +22,15 @@ QString LibraryFileVersion(const QString& AFileName) {
 
 std::optional<std::vector<TLoadedModule>> LoadedModules(const QString& AMapsFile) {
   QFile maps(AMapsFile);
-  if (!maps.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
+  if (!maps.open(QIODevice::ReadOnly)) return std::nullopt;
+  // Files under /proc report no size, so they are read to their end in one go.
+  const QStringList lines = QString::fromLocal8Bit(maps.readAll()).split(QLatin1Char('\n'));
   const QString program =
       QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
 
   std::vector<TLoadedModule> modules;
   QSet<QString> seen;
-  while (!maps.atEnd()) {
-    QString line = QString::fromLocal8Bit(maps.readLine());
-    if (line.endsWith(QLatin1Char('\n'))) line.chop(1);
+  for (const QString& line : lines) {
     const QStringList fields = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (fields.size() <= kPathField) continue;
     // Data files mapped for reading (fonts, locales) are not modules.

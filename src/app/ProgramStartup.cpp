@@ -8,6 +8,7 @@
 #include "app/fmJBReportsMain.h"
 #include "app/fmJail_Progress.h"
 #include "app/fmSplash.h"
+#include "security/LoginDialogs.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -29,6 +30,18 @@ bool DisplayAvailable(int argc, char** argv) {
   }
   return false;
 }
+
+// Nobody can type into a login window off screen: it counts as cancelled, so
+// start-up ends through the abort path instead of waiting for ever.
+class TNoScreenLoginDialogs : public ILoginDialogs {
+ public:
+  bool ExecuteLoginDialog(TLoginDialogModel&) override {
+    std::fprintf(stderr, "No screen to log in on (platform %s): the login is cancelled.\n",
+                 qUtf8Printable(QGuiApplication::platformName()));
+    return false;
+  }
+  bool ExecuteChangePasswordDialog(TChangePasswordModel&) override { return false; }
+};
 
 void RestoreDefaultCursor() {
   while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
@@ -57,6 +70,9 @@ int RunGuiProgram(int& argc, char** argv) {
   TQtUserPrompts qtPrompts;
   std::optional<TUserPromptsScope> promptsScope;
   if (TGuiStartupPrompts::HasScreen()) promptsScope.emplace(qtPrompts);
+  TNoScreenLoginDialogs noScreenLogin;
+  std::optional<TLoginDialogsScope> loginScope;
+  if (!TGuiStartupPrompts::HasScreen()) loginScope.emplace(noScreenLogin);
 
   frmSplash = new TfrmSplash();
   frmSplash->setCursor(Qt::WaitCursor);

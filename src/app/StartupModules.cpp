@@ -1,6 +1,5 @@
 #include "app/StartupModules.h"
 
-#include "app/JBReportsMainModules.h"
 #include "app/ReportFamilyRegistration.h"
 #include "app/fmJBReportsMain.h"
 #include "config/dmCharges.h"
@@ -65,14 +64,16 @@ std::vector<TStartupSlot> ProgramStartupSlots() {
                                     [] {
                                       RegisterReportFamilies(ReportCatalogue());
                                       return new TfrmJBReportsMain(
-                                          std::make_unique<TJBReportsMainModules>(),
                                           QCoreApplication::arguments().mid(1), ReportCatalogue());
                                     }),
   };
 }
 
 std::function<bool()> ProgramUserAbortedLogin() {
-  // The window keeps the session's abort flag until the session module
-  // joins the build.
-  return [] { return frmJBReportsMain && frmJBReportsMain->UserAbortedLogin(); };
+  // The window sets it in the session module, and keeps it itself for when
+  // that module could not be reached.
+  return [] {
+    return (dtmJailAdminReports && dtmJailAdminReports->xbUserAbortLogin) ||
+           (frmJBReportsMain && frmJBReportsMain->UserAbortedLogin());
+  };
 }

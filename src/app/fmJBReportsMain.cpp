@@ -9,6 +9,7 @@
 #include "app/utKsReportList.h"
 #include "core/RegionalFormats.h"
 #include "core/UserPrompts.h"
+#include "data/dmJailAdminReports.h"
 #include "reports/framework/ReportCatalogue.h"
 
 #include <QAction>
@@ -122,25 +123,17 @@ class TProgressStrip {
 };
 }  // namespace
 
-TfrmJBReportsMain::TfrmJBReportsMain(IJBReportsMainModules& AModules, const QStringList& AArguments,
-                                     TReportCatalogue& ACatalogue, QWidget* AParent)
+TfrmJBReportsMain::TfrmJBReportsMain(const QStringList& AArguments, TReportCatalogue& ACatalogue,
+                                     QWidget* AParent)
     : TNrvMainThemeForm(AParent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                      Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                                      Qt::MSWindowsFixedSizeDialogHint),
-      FModules(AModules),
       FArguments(AArguments),
       FCatalogue(ACatalogue) {
   setObjectName(QStringLiteral("frmJBReportsMain"));
   setWindowTitle(kDesignCaption);
   BuildWindow();
   FormCreate();
-}
-
-TfrmJBReportsMain::TfrmJBReportsMain(std::unique_ptr<IJBReportsMainModules> AModules,
-                                     const QStringList& AArguments, TReportCatalogue& ACatalogue,
-                                     QWidget* AParent)
-    : TfrmJBReportsMain(*AModules, AArguments, ACatalogue, AParent) {
-  FOwnModules = std::move(AModules);
 }
 
 TfrmJBReportsMain::~TfrmJBReportsMain() {
@@ -315,33 +308,33 @@ void TfrmJBReportsMain::BuildStatusBar() {
 // --- creation ---------------------------------------------------------------
 
 void TfrmJBReportsMain::FormCreate() {
-  TJBReportsSession& session = FModules.Session();
   try {
     CreateSession();
   } catch (const std::exception& e) {
     UserPrompts().ShowWarning(ExceptionMessage(e) +
                               QStringLiteral(" / Procedure: TfrmJBReportsMain.FormCreate"));
-    session.xbUserAbortLogin = true;
+    FUserAbortLogin = true;
   }
-  FModules.PublishSession();
+  if (FModules.HasSession()) FModules.Session().xbUserAbortLogin = FUserAbortLogin;
 }
 
 void TfrmJBReportsMain::CreateSession() {
-  TJBReportsSession& session = FModules.Session();
+  TdtmJailAdminReports& session = FModules.Session();
   session.xbUserAbortLogin = false;
+  FUserAbortLogin = false;
   FModules.OpenConfiguration();
   // The login dialog must not sit behind the splash.
   delete frmSplash.data();
 
   if (!IdentifyUser() || !ChooseFacility()) {
-    session.xbUserAbortLogin = true;
+    FUserAbortLogin = true;
     return;
   }
   LoadFacilitySettings();
 }
 
 bool TfrmJBReportsMain::IdentifyUser() {
-  TJBReportsSession& session = FModules.Session();
+  TdtmJailAdminReports& session = FModules.Session();
   if (FArguments.isEmpty()) {
     session.xsJBUserName = FModules.Login(kLoginCaption);
     if (session.xsJBUserName.isEmpty()) return false;
@@ -365,7 +358,7 @@ bool TfrmJBReportsMain::IdentifyUser() {
 }
 
 bool TfrmJBReportsMain::ChooseFacility() {
-  TJBReportsSession& session = FModules.Session();
+  TdtmJailAdminReports& session = FModules.Session();
   const std::vector<TFacilityRow> facilities = FModules.Facilities();
   if (facilities.empty()) {
     // Nothing could be reported on; the program ends through the abort
@@ -392,7 +385,7 @@ bool TfrmJBReportsMain::ChooseFacility() {
 }
 
 void TfrmJBReportsMain::LoadFacilitySettings() {
-  TJBReportsSession& session = FModules.Session();
+  TdtmJailAdminReports& session = FModules.Session();
   // The strip lives on until the show handler destroys it.
   ShowProgressStrip(this, 190, 10);
   StepProgress();
@@ -419,7 +412,6 @@ void TfrmJBReportsMain::LoadFacilitySettings() {
       QStringLiteral("Obtaining Inmate Population Info (This may take a few seconds)..."));
   session.xsInmatesOnJail = FModules.CountInmatesInJail(session.xsFacilityID);
   xiRunReclassificationReportBaseOnXDaysIntervals = FModules.DaysUntilNextReclass();
-  FModules.PublishSession();
   FModules.WriteTransLog(etLogIn, QStringLiteral("Log In Jail Reports "));
 }
 
@@ -437,7 +429,7 @@ void TfrmJBReportsMain::showEvent(QShowEvent* event) {
 }
 
 void TfrmJBReportsMain::FormShow() {
-  const TJBReportsSession& session = FModules.Session();
+  const TdtmJailAdminReports& session = FModules.Session();
   try {
     SetAccessLevel();
     StepProgress();
@@ -515,7 +507,7 @@ void TfrmJBReportsMain::actChangeFacilityUpdate() {
 }
 
 void TfrmJBReportsMain::actChangeFacilityExecute() {
-  TJBReportsSession& session = FModules.Session();
+  TdtmJailAdminReports& session = FModules.Session();
   TFacilityRow chosen;
   if (!FModules.SelectFacility(chosen)) return;
 
@@ -525,7 +517,6 @@ void TfrmJBReportsMain::actChangeFacilityExecute() {
   session.xsFacilityDesc = chosen.FACILITYDESC.trimmed();
   strip.StepIt();
   session.xsInmatesOnJail = FModules.CountInmatesInJail(session.xsFacilityID);
-  FModules.PublishSession();
   strip.StepIt();
   for (TKsReportList* list : {KsJailBookMiscRpts, KsJailChartsMiscRpts})
     if (list) list->SetReportNum(session.xsFacilityID);

@@ -8,8 +8,6 @@
 #include <QPointer>
 #include <QStringList>
 
-#include <memory>
-
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -33,16 +31,13 @@ class TfrmJBReportsMain : public TNrvMainThemeForm {
   // The creation handler runs here. AArguments are the program's arguments
   // without the program name: none, or a user name and an access level. The
   // menus come from ACatalogue, whose handlers must be registered by now.
-  TfrmJBReportsMain(IJBReportsMainModules& AModules, const QStringList& AArguments,
-                    TReportCatalogue& ACatalogue, QWidget* AParent = nullptr);
-  // The same, the window owning the modules' answers.
-  TfrmJBReportsMain(std::unique_ptr<IJBReportsMainModules> AModules, const QStringList& AArguments,
-                    TReportCatalogue& ACatalogue, QWidget* AParent = nullptr);
+  TfrmJBReportsMain(const QStringList& AArguments, TReportCatalogue& ACatalogue,
+                    QWidget* AParent = nullptr);
   ~TfrmJBReportsMain() override;
 
-  // Set by the creation handler when start-up must be abandoned.
-  bool UserAbortedLogin() const { return FModules.Session().xbUserAbortLogin; }
-  const TJBReportsSession& Session() const { return FModules.Session(); }
+  // Set by the creation handler when start-up must be abandoned; the session
+  // module's xbUserAbortLogin says the same when there is one.
+  bool UserAbortedLogin() const { return FUserAbortLogin; }
 
   void SetAccessLevel();
   void btnEXITClick();
@@ -112,12 +107,12 @@ class TfrmJBReportsMain : public TNrvMainThemeForm {
   bool AskExit();
   void StepProgress();
 
-  IJBReportsMainModules& FModules;
+  TJBReportsMainModules FModules;
+  bool FUserAbortLogin = false;
   QStringList FArguments;
   TReportCatalogue& FCatalogue;
   TVersionInfo StVersionInfo;
   bool FShown = false;
-  std::unique_ptr<IJBReportsMainModules> FOwnModules;
 
   QHash<QString, QGroupBox*> FGroupBoxes;
   QHash<QString, QPushButton*> FButtons;

@@ -89,7 +89,9 @@ bool TKsHtmlHelp::CopyHelpFile(const QString& ASource, const QString& ATarget) {
     ok = !block.isEmpty() && target.write(block) == block.size();
   }
   if (ok) {
-    ok = target.setFileTime(QFileInfo(source).lastModified(), QFileDevice::FileModificationTime);
+    // Written out first, or the last block would stamp the copy with now.
+    ok = target.flush() &&
+         target.setFileTime(QFileInfo(source).lastModified(), QFileDevice::FileModificationTime);
     target.close();
     ok = ok && target.setPermissions(source.permissions());
   }

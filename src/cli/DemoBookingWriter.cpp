@@ -32,13 +32,14 @@ void WritePeople(TDemoContext& c, TDemoRandom& r) {
       const QDateTime reported = c.Now().addDays(-r.Int(3, 900)).addSecs(r.Int(0, 80000));
       const char* type = r.Pick({"W", "W", "T", "C", "S", "D"});
       const char* status = p.Warrant && w == 0 ? r.Pick({"1", "5", "W", "N"})
-                                                : r.Pick({"2", "6", "9", "E", "P", "R", "H", "Z"});
+                                               : r.Pick({"2", "6", "9", "E", "P", "R", "H", "Z"});
       arrest.Set("ARRESTNO", QStringLiteral("W%1").arg(++arrests, 7, 10, QLatin1Char('0')))
           .Set("ECSOID", p.Ecsoid)
           .Set("WARRANTNO", QStringLiteral("%1-%2").arg(reported.date().year()).arg(r.Digits(6)))
           .Set("WARSTATUS", status)
           .Set("ARRESTTYPE", type)
-          .Set("SERVEBY", r.Chance(0.3) ? QVariant() : QVariant(QLatin1String(r.Pick({"CCSO", "LCPD", "FHP"}))))
+          .Set("SERVEBY", r.Chance(0.3) ? QVariant()
+                                        : QVariant(QLatin1String(r.Pick({"CCSO", "LCPD", "FHP"}))))
           .Set("REPORTDATE", DemoTime::DateOf(reported))
           .Set("REPORTTIME", DemoTime::TimeOf(reported))
           .Set("ARROFFNAME", c.Officers.empty() ? QString() : r.Pick(c.Officers).FullName())
@@ -70,17 +71,18 @@ const TDemoCaseStatus* FindStatus(const QString& code) {
   return nullptr;
 }
 
-QString InmateStatus(const TDemoBooking& b, const TDemoContext& c) {
-  if (b.Jurisdiction.contains(QLatin1String("MARSHAL")) || b.Jurisdiction.contains(QLatin1String("IMMIGRATION")))
+QString InmateStatus(const TDemoBooking& b) {
+  if (b.Jurisdiction.contains(QLatin1String("MARSHAL")) ||
+      b.Jurisdiction.contains(QLatin1String("IMMIGRATION")))
     return QStringLiteral("F");
   if (b.Hold) return QStringLiteral("H");
   for (const TDemoCase& k : b.Cases)
     if (k.Sentenced) return QStringLiteral("S");
-  Q_UNUSED(c);
   return QStringLiteral("P");
 }
 
-void FillBooking(TDemoTableWriter& w, const TDemoContext& c, TDemoRandom& r, const TDemoBooking& b) {
+void FillBooking(TDemoTableWriter& w, const TDemoContext& c, TDemoRandom& r,
+                 const TDemoBooking& b) {
   const TDemoPerson& p = c.People[size_t(b.Person)];
   const TDemoFacility& f = c.Facilities[size_t(b.Facility)];
   const int cell = b.InCustody() ? b.Bed : b.HistoryCell;
@@ -135,31 +137,40 @@ void FillBooking(TDemoTableWriter& w, const TDemoContext& c, TDemoRandom& r, con
       .Set("HOLD", b.Hold)
       .Set("RELDEMANDAGNCYDESC", b.HoldFor.isEmpty() ? QVariant() : QVariant(b.HoldFor))
       .Set("KPFROM", !b.KeepFrom.empty())
-      .Set("KPFROMCOMMENTS", b.KeepFrom.empty() ? QVariant() : QVariant(QStringLiteral("Co-defendants; keep separated at all times.")))
+      .Set("KPFROMCOMMENTS",
+           b.KeepFrom.empty()
+               ? QVariant()
+               : QVariant(QStringLiteral("Co-defendants; keep separated at all times.")))
       .Set("BOOKBY", booker ? booker->FullName() : QString())
       .Set("BOOKEDBYNO", booker ? booker->PerNo : QString())
-      .Set("RELIGION", QLatin1String(r.Pick({"BAPTIST", "CATHOLIC", "NONE", "METHODIST", "MUSLIM", "OTHER"})))
+      .Set("RELIGION",
+           QLatin1String(r.Pick({"BAPTIST", "CATHOLIC", "NONE", "METHODIST", "MUSLIM", "OTHER"})))
       .Set("INMPICTURE", p.Photo >= 0 ? QVariant(c.Photos[size_t(p.Photo)]) : QVariant())
       .Set("IMAGE_TYPE", p.Photo >= 0 ? QVariant(QStringLiteral("JPG")) : QVariant())
-      .Set("OCCUPATION", QLatin1String(r.Pick({"LABORER", "COOK", "MECHANIC", "CLERK", "DRIVER", "NONE"})))
+      .Set("OCCUPATION",
+           QLatin1String(r.Pick({"LABORER", "COOK", "MECHANIC", "CLERK", "DRIVER", "NONE"})))
       .Set("EMPLOYER", QLatin1String(r.Pick(DemoNames::Employers())))
       .Set("MAILINGADDRESS", QStringLiteral("%1 %2 %3, %4 %5 %6")
                                  .arg(p.HouseNo, p.Quad, p.Street, p.City, p.State, p.Zip)
                                  .simplified())
-      .Set("PHYSICALADDRESS", QStringLiteral("%1 %2 %3").arg(p.HouseNo, p.Quad, p.Street).simplified())
+      .Set("PHYSICALADDRESS",
+           QStringLiteral("%1 %2 %3").arg(p.HouseNo, p.Quad, p.Street).simplified())
       .Set("PLACEOFBIRTH", p.BirthCountry.isEmpty() ? QStringLiteral("FLORIDA") : p.BirthCountry)
-      .Set("DRIVERLICENSENO", r.Chance(0.7) ? QVariant(QChar(p.LName.at(0)) + r.Digits(12)) : QVariant())
+      .Set("DRIVERLICENSENO",
+           r.Chance(0.7) ? QVariant(QChar(p.LName.at(0)) + r.Digits(12)) : QVariant())
       .Set("PHONENO", p.Phone)
       .Set("PHONE", p.Phone)
       .Set("JUVENILE", b.Juvenile)
       .Set("CITIZENSHIP", p.BirthCountry.isEmpty() ? QStringLiteral("US") : p.BirthCountry)
       .Set("SEXOFFENDER", r.Chance(0.02))
       .Set("VIOLENT", b.ClassCode == QLatin1String("MAX"))
-      .Set("GENERALPOPULATION", b.ClassCode != QLatin1String("PC") && b.ClassCode != QLatin1String("MAX"))
+      .Set("GENERALPOPULATION",
+           b.ClassCode != QLatin1String("PC") && b.ClassCode != QLatin1String("MAX"))
       .Set("SPECIALSEGREGATION", b.ClassCode == QLatin1String("PC"))
       .Set("HIGHOBSERVATION", b.ClassCode == QLatin1String("MAX"))
       .Set("CLOSEOBSERVATION", b.ClassCode == QLatin1String("MED"))
-      .Set("LOWOBSERVATION", b.ClassCode == QLatin1String("MIN") || b.ClassCode == QLatin1String("TRST"))
+      .Set("LOWOBSERVATION",
+           b.ClassCode == QLatin1String("MIN") || b.ClassCode == QLatin1String("TRST"))
       .Set("FEDERAL", b.Jurisdiction.contains(QLatin1String("MARSHAL")))
       .Set("HOUSENO", p.HouseNo)
       .Set("QUAD", p.Quad)
@@ -174,25 +185,33 @@ void FillBooking(TDemoTableWriter& w, const TDemoContext& c, TDemoRandom& r, con
       .Set("CLASSCODEDESC", b.ClassDesc.isEmpty() ? QVariant() : QVariant(b.ClassDesc))
       .Set("LASTUPDDATE", stop)
       .Set("LASTUPDUSERNAME", QStringLiteral("DEMO"))
-      .Set("INMATESTATUS", InmateStatus(b, c))
-      .Set("LASTRECLASSDATE", b.LastReclass.isValid() ? QVariant(DemoTime::DateOf(b.LastReclass)) : QVariant())
-      .Set("LASTRECLASSTIME", b.LastReclass.isValid() ? QVariant(DemoTime::TimeOf(b.LastReclass)) : QVariant())
+      .Set("INMATESTATUS", InmateStatus(b))
+      .Set("LASTRECLASSDATE",
+           b.LastReclass.isValid() ? QVariant(DemoTime::DateOf(b.LastReclass)) : QVariant())
+      .Set("LASTRECLASSTIME",
+           b.LastReclass.isValid() ? QVariant(DemoTime::TimeOf(b.LastReclass)) : QVariant())
       .Set("SID", QStringLiteral("FL") + r.Digits(8))
-      .Set("FBI_ID", r.Chance(0.8) ? QVariant(r.Digits(7) + QLatin1Char(QChar('A' + r.Int(0, 25)).toLatin1()) + r.Digits(2)) : QVariant())
+      .Set("FBI_ID", r.Chance(0.8)
+                         ? QVariant(r.Digits(7) +
+                                    QLatin1Char(QChar('A' + r.Int(0, 25)).toLatin1()) + r.Digits(2))
+                         : QVariant())
       .Set("OCA_ID", QStringLiteral("%1-%2").arg(b.Booked.date().year()).arg(r.Digits(6)))
       .Set("WEEKENER", b.Weekender)
       .Set("PRINTS", true)
       .Set("WORKRELEASE", b.WorkRelease)
       .Set("WORKRELTYPE", b.WorkRelType.isEmpty() ? QVariant() : QVariant(b.WorkRelType))
-      .Set("JURISDICTION", b.Jurisdiction.isEmpty() ? QStringLiteral("COLUMBIA COUNTY") : b.Jurisdiction)
+      .Set("JURISDICTION",
+           b.Jurisdiction.isEmpty() ? QStringLiteral("COLUMBIA COUNTY") : b.Jurisdiction)
       .Set("WARRANT", p.Warrant)
       .Set("INS", !p.InsNumber.isEmpty())
       .Set("INSNUMBER", p.InsNumber.isEmpty() ? QVariant() : QVariant(p.InsNumber))
-      .Set("INSCOUNTRYCODE", p.BirthCountry.isEmpty() ? QVariant(QStringLiteral("FL")) : QVariant(p.BirthCountry))
+      .Set("INSCOUNTRYCODE",
+           p.BirthCountry.isEmpty() ? QVariant(QStringLiteral("FL")) : QVariant(p.BirthCountry))
       .Set("DOC", false)
       .Set("CHECKEDIN", inCustody && !b.CheckedOut)
       .Set("InmateTimeServed", double(b.Booked.secsTo(stop)) / 86400.0)
-      .Set("InmateReleaseTime", b.ExpectedRelease.isValid() ? QVariant(b.ExpectedRelease) : QVariant())
+      .Set("InmateReleaseTime",
+           b.ExpectedRelease.isValid() ? QVariant(b.ExpectedRelease) : QVariant())
       .Set("FingerPrintStatus", QStringLiteral("SUBMITTED"))
       .Set("MARITALSTATUS", QLatin1String(r.Pick({"SINGLE", "MARRIED", "DIVORCED", "SINGLE"})))
       .Set("PublicRecord", !b.Juvenile && !r.Chance(0.05))
@@ -202,9 +221,12 @@ void FillBooking(TDemoTableWriter& w, const TDemoContext& c, TDemoRandom& r, con
   for (const TDemoCase& k : b.Cases) doc |= k.Doc;
   w.Set("DOC", doc);
   // Adults are ADULT 1; juveniles 0; a few records left both flags empty.
-  if (b.Juvenile) w.Set("ADULT", false);
-  else if (!r.Chance(0.01)) w.Set("ADULT", true);
-  else w.Set("JUVENILE", QVariant());
+  if (b.Juvenile)
+    w.Set("ADULT", false);
+  else if (!r.Chance(0.01))
+    w.Set("ADULT", true);
+  else
+    w.Set("JUVENILE", QVariant());
 
   if (!inCustody) {
     const TDemoEmployee* off = c.Officers.empty() ? nullptr : &r.Pick(c.Officers);
@@ -216,12 +238,19 @@ void FillBooking(TDemoTableWriter& w, const TDemoContext& c, TDemoRandom& r, con
         .Set("RELSUPNAME", sup ? sup->FullName() : QString())
         .Set("RELSUPNO", sup ? sup->PerNo : QString())
         .Set("RELSTATUS", QStringLiteral("RELEASED"));
-    if (r.Chance(0.4)) w.Set("RELCOMMENT", QLatin1String(r.Pick({"Property returned.", "Released to family member.", "Transported by receiving agency.", "Given bus voucher."})));
-    for (const char* flag : {"RELROR", "BONDOUT", "RELCOURTORDER", "RELTXR", "HOLDEXT", "RELTIMESERVED", "RELEXT", "RELOTH", "RELFUR", "RELDEMANDAGENCY", "RELCARECENTER", "RELESCAPE"})
+    if (r.Chance(0.4))
+      w.Set("RELCOMMENT",
+            QLatin1String(r.Pick({"Property returned.", "Released to family member.",
+                                  "Transported by receiving agency.", "Given bus voucher."})));
+    for (const char* flag :
+         {"RELROR", "BONDOUT", "RELCOURTORDER", "RELTXR", "HOLDEXT", "RELTIMESERVED", "RELEXT",
+          "RELOTH", "RELFUR", "RELDEMANDAGENCY", "RELCARECENTER", "RELESCAPE"})
       w.Set(QLatin1String(flag), false);
     switch (b.ReleaseReason) {
       case 0:
-        w.Set("BONDOUT", true).Set("BONDOUTAMOUNT", 500.0 * r.Int(1, 40)).Set("POWERNO", QStringLiteral("P") + r.Digits(7));
+        w.Set("BONDOUT", true)
+            .Set("BONDOUTAMOUNT", 500.0 * r.Int(1, 40))
+            .Set("POWERNO", QStringLiteral("P") + r.Digits(7));
         break;
       case 1:
         w.Set("RELTIMESERVED", true);
@@ -231,16 +260,19 @@ void FillBooking(TDemoTableWriter& w, const TDemoContext& c, TDemoRandom& r, con
         if (r.Chance(0.4)) w.Set("BONDOUT", true).Set("BONDOUTAMOUNT", 250.0 * r.Int(1, 8));
         break;
       case 3:
-        w.Set("RELCOURTORDER", true).Set("RELCOURTAUTH", QLatin1String(r.Pick(DemoNames::Judges())));
+        w.Set("RELCOURTORDER", true)
+            .Set("RELCOURTAUTH", QLatin1String(r.Pick(DemoNames::Judges())));
         break;
       case 4:
-        w.Set("RELOTH", true).Set("RELOTHCOM", QStringLiteral("Charges dropped by the State Attorney."));
+        w.Set("RELOTH", true)
+            .Set("RELOTHCOM", QStringLiteral("Charges dropped by the State Attorney."));
         break;
       case 5:
         w.Set("RELTXR", true).Set("RELTXRTO", QStringLiteral("STATE RECEPTION AND MEDICAL CENTER"));
         break;
       case 6:
-        w.Set("RELEXT", true).Set("RELEXTTO", QLatin1String(r.Pick({"GEORGIA", "ALABAMA", "TEXAS"})));
+        w.Set("RELEXT", true)
+            .Set("RELEXTTO", QLatin1String(r.Pick({"GEORGIA", "ALABAMA", "TEXAS"})));
         break;
       case 7: {
         const QDateTime back = b.Released.addDays(r.Int(1, 5));
@@ -253,8 +285,11 @@ void FillBooking(TDemoTableWriter& w, const TDemoContext& c, TDemoRandom& r, con
       default:
         w.Set("RELDEMANDAGENCY", true)
             .Set("HOLDEXT", true)
-            .Set("RELDEMANDAGNCYDESC", b.HoldFor.isEmpty() ? QStringLiteral("SUWANNEE COUNTY SHERIFF") : b.HoldFor);
-        if (r.Chance(0.2)) w.Set("RELCARECENTER", true).Set("RELCARECENTERDESC", QStringLiteral("MERIDIAN BEHAVIORAL CARE"));
+            .Set("RELDEMANDAGNCYDESC",
+                 b.HoldFor.isEmpty() ? QStringLiteral("SUWANNEE COUNTY SHERIFF") : b.HoldFor);
+        if (r.Chance(0.2))
+          w.Set("RELCARECENTER", true)
+              .Set("RELCARECENTERDESC", QStringLiteral("MERIDIAN BEHAVIORAL CARE"));
         break;
     }
   }
@@ -268,7 +303,8 @@ void WriteCases(TDemoTableWriter& cases, TDemoTableWriter& charges, const TDemoC
   for (const TDemoCase& k : b.Cases) {
     const TDemoCaseStatus* status = FindStatus(k.Status);
     double bondTotal = 0;
-    for (const TDemoCharge& ch : k.Charges) bondTotal += ch.Bond.isValid() ? ch.Bond.toDouble() : 0.0;
+    for (const TDemoCharge& ch : k.Charges)
+      bondTotal += ch.Bond.isValid() ? ch.Bond.toDouble() : 0.0;
     cases.Set("BOOKNO", b.BookNo)
         .Set("ECSOID", p.Ecsoid)
         .Set("CASENO", k.CaseNo)
@@ -285,7 +321,8 @@ void WriteCases(TDemoTableWriter& cases, TDemoTableWriter& charges, const TDemoC
         .Set("COMMENTS", k.Comments.isEmpty() ? QVariant() : QVariant(k.Comments))
         .Set("ARR_DATE", DemoTime::DateOf(k.Arrested))
         .Set("ARR_TIME", DemoTime::TimeOf(k.Arrested))
-        .Set("CASEGROUP", k.Sentenced ? QVariant(++group) : (r.Chance(0.5) ? QVariant(0) : QVariant()))
+        .Set("CASEGROUP",
+             k.Sentenced ? QVariant(++group) : (r.Chance(0.5) ? QVariant(0) : QVariant()))
         .Set("FIRSTAPPEARANCEDONE", k.FirstAppearanceDone)
         .Set("AddDateTime", k.Added)
         .Set("BONDNONE", k.BondKind == 0)

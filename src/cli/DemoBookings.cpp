@@ -22,14 +22,14 @@ const char* const kWorkTypes[] = {"DAY LABOR", "CONSTRUCTION", "FOOD SERVICE", "
 
 class TPopulationBuilder {
  public:
-  explicit TPopulationBuilder(TDemoContext& context)
-      : C(context), R(context.Random("bookings")) {}
+  explicit TPopulationBuilder(TDemoContext& context) : C(context), R(context.Random("bookings")) {}
 
   void Build() {
     for (size_t f = 0; f < C.Facilities.size(); ++f) AddInCustody(int(f));
     AddReleased();
-    std::stable_sort(C.Bookings.begin(), C.Bookings.end(),
-                     [](const TDemoBooking& a, const TDemoBooking& b) { return a.Booked < b.Booked; });
+    std::stable_sort(
+        C.Bookings.begin(), C.Bookings.end(),
+        [](const TDemoBooking& a, const TDemoBooking& b) { return a.Booked < b.Booked; });
     NumberBookings();
     for (TDemoBooking& b : C.Bookings) {
       AddCases(b);
@@ -37,6 +37,7 @@ class TPopulationBuilder {
     }
     PickAbsences();
     PickKeepFrom();
+    EnsureShowcases();
   }
 
  private:
@@ -103,10 +104,18 @@ class TPopulationBuilder {
 
       int daysAgo = 0;
       switch (R.Weighted({12, 33, 38, 17})) {
-        case 0: daysAgo = R.Int(0, 3); break;
-        case 1: daysAgo = R.Int(4, 30); break;
-        case 2: daysAgo = R.Int(31, 180); break;
-        default: daysAgo = R.Int(181, 720); break;
+        case 0:
+          daysAgo = R.Int(0, 3);
+          break;
+        case 1:
+          daysAgo = R.Int(4, 30);
+          break;
+        case 2:
+          daysAgo = R.Int(31, 180);
+          break;
+        default:
+          daysAgo = R.Int(181, 720);
+          break;
       }
       if (b.Weekender) {
         // Weekenders report on a Friday evening.
@@ -134,10 +143,18 @@ class TPopulationBuilder {
       b.Booked = At(first.addSecs(qint64(R.Unit() * double(span))).date());
       qint64 stayMinutes = 0;
       switch (R.Weighted({40, 30, 20, 10})) {
-        case 0: stayMinutes = R.Int(90, 2 * 1440); break;
-        case 1: stayMinutes = R.Int(3 * 1440, 14 * 1440); break;
-        case 2: stayMinutes = R.Int(15 * 1440, 90 * 1440); break;
-        default: stayMinutes = R.Int(91 * 1440, 400 * 1440); break;
+        case 0:
+          stayMinutes = R.Int(90, 2 * 1440);
+          break;
+        case 1:
+          stayMinutes = R.Int(3 * 1440, 14 * 1440);
+          break;
+        case 2:
+          stayMinutes = R.Int(15 * 1440, 90 * 1440);
+          break;
+        default:
+          stayMinutes = R.Int(91 * 1440, 400 * 1440);
+          break;
       }
       b.Released = b.Booked.addSecs(stayMinutes * 60);
       if (b.Released > C.Now().addSecs(-3600))
@@ -155,10 +172,10 @@ class TPopulationBuilder {
         const TDemoBed& bed = C.Beds[bi];
         if (bed.Facility != b.Facility) continue;
         const TDemoHousing h = f.Dorms[size_t(bed.Dorm)].Housing;
-        const bool fits = kind == TDemoPersonKind::Female     ? h == TDemoHousing::Female
-                          : kind == TDemoPersonKind::Juvenile ? h == TDemoHousing::Juvenile
-                                                              : h != TDemoHousing::Female &&
-                                                                    h != TDemoHousing::Juvenile;
+        const bool fits = kind == TDemoPersonKind::Female ? h == TDemoHousing::Female
+                          : kind == TDemoPersonKind::Juvenile
+                              ? h == TDemoHousing::Juvenile
+                              : h != TDemoHousing::Female && h != TDemoHousing::Juvenile;
         if (fits) fitting.push_back(int(bi));
       }
       if (!fitting.empty()) {
@@ -179,9 +196,11 @@ class TPopulationBuilder {
     std::map<QString, int> counters;  // facility and year
     for (TDemoBooking& b : C.Bookings) {
       const QString facility = C.Facilities[size_t(b.Facility)].Id;
-      const QString yy = QString::number(b.Booked.date().year() % 100).rightJustified(2, QLatin1Char('0'));
+      const QString yy =
+          QString::number(b.Booked.date().year() % 100).rightJustified(2, QLatin1Char('0'));
       const int n = ++counters[facility + yy];
-      b.BookNo = QStringLiteral("JBN") + facility + yy + QString::number(n).rightJustified(5, QLatin1Char('0'));
+      b.BookNo = QStringLiteral("JBN") + facility + yy +
+                 QString::number(n).rightJustified(5, QLatin1Char('0'));
       b.UniqueKey = R.Key();
     }
     for (size_t i = 0; i < C.Bookings.size(); ++i)
@@ -197,11 +216,15 @@ class TPopulationBuilder {
     };
     if (kind == TCaseKind::Hold) return find("HOLD");
     const bool felony = kind == TCaseKind::Felony;
-    if (sentenced) return find(felony ? R.Pick({"SF", "SF", "SFYR"}) : R.Pick({"SM", "SM", "SMYR"}));
+    if (sentenced)
+      return find(felony ? R.Pick({"SF", "SF", "SFYR"}) : R.Pick({"SM", "SM", "SMYR"}));
     switch (R.Weighted({60, 20, 20})) {
-      case 0: return find(felony ? "FA" : "MA");
-      case 1: return find(felony ? "PSIF" : "PSIM");
-      default: return find(felony ? "FVOP" : "MVOP");
+      case 0:
+        return find(felony ? "FA" : "MA");
+      case 1:
+        return find(felony ? "PSIF" : "PSIM");
+      default:
+        return find(felony ? "FVOP" : "MVOP");
     }
   }
 
@@ -210,9 +233,10 @@ class TPopulationBuilder {
     for (size_t i = 0; i < C.Statutes.size(); ++i) {
       const TDemoStatute& s = C.Statutes[i];
       const bool warrant = s.Code.startsWith(QLatin1String("OUT CNTY"));
-      if (kind == TCaseKind::Hold ? warrant || s.Code.startsWith(QLatin1String("PROB VIOLATION"))
-                                  : !warrant && s.Acl == (kind == TCaseKind::Felony ? QLatin1String("F")
-                                                                                    : QLatin1String("M")))
+      if (kind == TCaseKind::Hold
+              ? warrant || s.Code.startsWith(QLatin1String("PROB VIOLATION"))
+              : !warrant &&
+                    s.Acl == (kind == TCaseKind::Felony ? QLatin1String("F") : QLatin1String("M")))
         fitting.push_back(int(i));
     }
     return R.Pick(fitting);
@@ -228,8 +252,8 @@ class TPopulationBuilder {
       TDemoCase c;
       // A weekender serves a misdemeanor sentence on weekends.
       const bool weekendSentence = b.Weekender && n == 0;
-      const TCaseKind kind = weekendSentence                 ? TCaseKind::Misdemeanor
-                             : hold && n == cases - 1        ? TCaseKind::Hold
+      const TCaseKind kind = weekendSentence                    ? TCaseKind::Misdemeanor
+                             : hold && n == cases - 1           ? TCaseKind::Hold
                              : R.Chance(b.Juvenile ? 0.6 : 0.5) ? TCaseKind::Felony
                                                                 : TCaseKind::Misdemeanor;
       const bool sentenced = weekendSentence || (kind != TCaseKind::Hold && stayDays > 20 &&
@@ -240,7 +264,9 @@ class TPopulationBuilder {
       const bool felony = kind == TCaseKind::Felony;
       c.CourtCaseNum = QStringLiteral("%1%2%3")
                            .arg(b.Booked.date().year())
-                           .arg(felony ? QStringLiteral("CF") : kind == TCaseKind::Hold ? QStringLiteral("WR") : QStringLiteral("MM"))
+                           .arg(felony                    ? QStringLiteral("CF")
+                                : kind == TCaseKind::Hold ? QStringLiteral("WR")
+                                                          : QStringLiteral("MM"))
                            .arg(R.Digits(6));
       c.Court = kind == TCaseKind::Hold ? QStringLiteral("OUT OF COUNTY")
                 : felony                ? QStringLiteral("CIRCUIT COURT")
@@ -266,8 +292,9 @@ class TPopulationBuilder {
         c.Agency = a->Abbrev;
         c.AgencyName = a->Org;
       }
-      c.Arrested = R.Chance(0.1) ? b.Booked.addDays(-R.Int(1, 20)).addSecs(-60 * qint64(R.Int(0, 660)))
-                                 : b.Booked.addSecs(-60 * qint64(R.Int(20, 300)));
+      c.Arrested = R.Chance(0.1)
+                       ? b.Booked.addDays(-R.Int(1, 20)).addSecs(-60 * qint64(R.Int(0, 660)))
+                       : b.Booked.addSecs(-60 * qint64(R.Int(20, 300)));
       c.Added = b.Booked.addSecs(60 * qint64(R.Int(5, 90)));
       c.FirstAppearanceDone = !(inCustody && b.Booked > C.Now().addDays(-2)) || R.Chance(0.1);
       c.Active = inCustody ? R.Chance(0.85) : R.Chance(0.05);
@@ -276,18 +303,21 @@ class TPopulationBuilder {
 
       c.BondKind = kind == TCaseKind::Hold ? 0 : R.Weighted({30, 25, 45});
       if (c.BondKind == 1) {
-        c.BondBy = C.Officers.empty() ? QStringLiteral("SGT ON DUTY") : R.Pick(C.Officers).FullName();
+        c.BondBy =
+            C.Officers.empty() ? QStringLiteral("SGT ON DUTY") : R.Pick(C.Officers).FullName();
         c.BondAmount = 250.0 * R.Int(2, 20);
       } else if (c.BondKind == 2) {
         c.BondBy = QLatin1String(R.Pick(DemoNames::Judges()));
         c.BondAmount = 500.0 * R.Int(2, 200);
       }
       c.AttorneyKind = R.Weighted({20, 45, 5, 10, 5, 5, 10});
-      if (c.AttorneyKind == 0) c.Attorney = QLatin1String(R.Pick(DemoNames::Attorneys()) );
+      if (c.AttorneyKind == 0) c.Attorney = QLatin1String(R.Pick(DemoNames::Attorneys()));
       if (c.AttorneyKind == 1) c.Attorney = QStringLiteral("PUBLIC DEFENDER OFFICE");
 
-      if (sentenced) AddSentence(b, c, felony);
-      else if (inCustody) c.Estimated = C.Now().addDays(R.Int(2, 120));
+      if (sentenced)
+        AddSentence(b, c, felony);
+      else if (inCustody)
+        c.Estimated = C.Now().addDays(R.Int(2, 120));
       if (R.Chance(0.4))
         c.Comments = R.Pick({"Defendant advised of rights at first appearance.",
                              "Bond conditions: no contact with victim.",
@@ -298,15 +328,17 @@ class TPopulationBuilder {
       for (int k = 0; k < charges; ++k) {
         TDemoCharge ch;
         ch.ChargeNo = QString::number(k + 1).rightJustified(2, QLatin1Char('0'));
-        const TCaseKind chargeKind = k > 0 && felony && R.Chance(0.3) ? TCaseKind::Misdemeanor : kind;
+        const TCaseKind chargeKind =
+            k > 0 && felony && R.Chance(0.3) ? TCaseKind::Misdemeanor : kind;
         ch.Statute = StatuteFor(chargeKind);
         ch.Counts = R.Weighted({80, 15, 5}) + 1;
-        ch.StatusDesc = sentenced ? QStringLiteral("SENTENCED")
+        ch.StatusDesc = sentenced  ? QStringLiteral("SENTENCED")
                         : c.Active ? QStringLiteral("PENDING")
                                    : QStringLiteral("DISPOSED");
         ch.Dispo = sentenced  ? QStringLiteral("GUILTY")
                    : c.Active ? QStringLiteral("PENDING")
-                              : QLatin1String(R.Pick({"NOLLE PROSEQUI", "DISMISSED", "ADJ WITHHELD", "TIME SERVED"}));
+                              : QLatin1String(R.Pick({"NOLLE PROSEQUI", "DISMISSED", "ADJ WITHHELD",
+                                                      "TIME SERVED"}));
         if (c.BondKind != 0 && R.Chance(0.9)) ch.Bond = c.BondAmount / charges;
         c.Charges.push_back(ch);
       }
@@ -360,10 +392,14 @@ class TPopulationBuilder {
         serious |= group == QLatin1String("32011") || group == QLatin1String("32009") ||
                    group == QLatin1String("32002");
       }
-    if (b.Juvenile) setClass("JUV");
-    else if (b.Weekender) setClass("WEEK");
-    else if (b.WorkRelease) setClass("WR");
-    else if (serious) setClass("MAX");
+    if (b.Juvenile)
+      setClass("JUV");
+    else if (b.Weekender)
+      setClass("WEEK");
+    else if (b.WorkRelease)
+      setClass("WR");
+    else if (serious)
+      setClass("MAX");
     else if (R.Chance(0.03)) {
       // never classified
     } else {
@@ -383,7 +419,8 @@ class TPopulationBuilder {
 
     QDateTime expected;
     for (const TDemoCase& c : b.Cases)
-      if (c.Sentenced && c.End.isValid() && (!expected.isValid() || c.End > expected)) expected = c.End;
+      if (c.Sentenced && c.End.isValid() && (!expected.isValid() || c.End > expected))
+        expected = c.End;
     b.ExpectedRelease = expected;
     if (R.Chance(0.9)) {
       const QDateTime stop = b.InCustody() ? C.Now() : b.Released;
@@ -438,6 +475,39 @@ class TPopulationBuilder {
     }
     for (TDemoBooking& b : C.Bookings)
       if (b.CheckedOut) b.NameReleas = 1;
+  }
+
+  // However the dice fell, the jail has what the reports distinguish: a
+  // sealed and a closed case, someone without a photograph, a booking whose
+  // released flag was never set, someone held for another jurisdiction and
+  // someone awaiting the first appearance, in custody.
+  void EnsureShowcases() {
+    bool sealed = false, closed = false, unpictured = false, unflagged = false, held = false,
+         appearing = false;
+    TDemoBooking* first = nullptr;
+    TDemoBooking* latest = nullptr;
+    for (TDemoBooking& b : C.Bookings) {
+      if (!b.InCustody()) continue;
+      if (!b.CheckedOut && !b.Weekender) latest = &b;
+      for (const TDemoCase& c : b.Cases) appearing |= !c.FirstAppearanceDone;
+      unflagged |= !b.NameReleas.isValid();
+      held |= !b.Jurisdiction.isEmpty();
+      if (!first && b.Cases.size() > 1 && !b.CheckedOut) first = &b;
+      for (const TDemoCase& c : b.Cases) {
+        sealed |= c.Seal;
+        closed |= !c.Active;
+      }
+      unpictured |= C.People[size_t(b.Person)].Photo < 0;
+    }
+    if (!appearing && latest) latest->Cases[0].FirstAppearanceDone = false;
+    if (!first) return;
+    if (!sealed) first->Cases[0].Seal = true;
+    if (!closed) first->Cases[1].Active = false;
+    if (!unpictured) C.People[size_t(first->Person)].Photo = -1;
+    if (!unflagged) first->NameReleas = QVariant();
+    if (!held)
+      for (const TDemoAgency& a : C.Agencies)
+        if (a.Billed && first->Jurisdiction.isEmpty()) first->Jurisdiction = a.Org;
   }
 
   void PickKeepFrom() {

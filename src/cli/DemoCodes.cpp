@@ -45,8 +45,8 @@ const std::vector<TDemoReason>& DemoCheckInOutReasons() {
 
 const std::vector<TDemoCode>& DemoClassCodes() {
   static const std::vector<TDemoCode> list = {
-      {"MAX", "MAXIMUM SECURITY"}, {"MED", "MEDIUM SECURITY"}, {"MIN", "MINIMUM SECURITY"},
-      {"TRST", "TRUSTY"},          {"WEEK", "WEEKENDER"},      {"WR", "WORK RELEASE"},
+      {"MAX", "MAXIMUM SECURITY"},  {"MED", "MEDIUM SECURITY"}, {"MIN", "MINIMUM SECURITY"},
+      {"TRST", "TRUSTY"},           {"WEEK", "WEEKENDER"},      {"WR", "WORK RELEASE"},
       {"PC", "PROTECTIVE CUSTODY"}, {"JUV", "JUVENILE"},
   };
   return list;
@@ -54,10 +54,10 @@ const std::vector<TDemoCode>& DemoClassCodes() {
 
 const std::vector<TDemoCode>& DemoLogCodes() {
   static const std::vector<TDemoCode> list = {
-      {"SHFT", "SHIFT CHANGE"},    {"CNT", "HEAD COUNT"},      {"MEAL", "MEAL SERVICE"},
-      {"MED", "MEDICAL CALL"},     {"SRCH", "CELL SEARCH"},    {"REC", "RECREATION"},
-      {"VIS", "VISITATION"},       {"INC", "INCIDENT"},        {"MAINT", "MAINTENANCE"},
-      {"SEC", "SECURITY CHECK"},   {"PROP", "PROPERTY ISSUE"}, {"CLASS", "CLASSIFICATION"},
+      {"SHFT", "SHIFT CHANGE"},  {"CNT", "HEAD COUNT"},      {"MEAL", "MEAL SERVICE"},
+      {"MED", "MEDICAL CALL"},   {"SRCH", "CELL SEARCH"},    {"REC", "RECREATION"},
+      {"VIS", "VISITATION"},     {"INC", "INCIDENT"},        {"MAINT", "MAINTENANCE"},
+      {"SEC", "SECURITY CHECK"}, {"PROP", "PROPERTY ISSUE"}, {"CLASS", "CLASSIFICATION"},
   };
   return list;
 }
@@ -71,7 +71,7 @@ const std::vector<TDemoCode>& DemoInmateStatuses() {
 
 const std::vector<TDemoCode>& DemoRaces() {
   static const std::vector<TDemoCode> list = {
-      {"W", "WHITE"},  {"B", "BLACK"}, {"H", "HISPANIC"}, {"A", "ASIAN"},
+      {"W", "WHITE"},           {"B", "BLACK"}, {"H", "HISPANIC"}, {"A", "ASIAN"},
       {"I", "NATIVE AMERICAN"}, {"O", "OTHER"}, {"U", "UNKNOWN"},
   };
   return list;
@@ -79,8 +79,9 @@ const std::vector<TDemoCode>& DemoRaces() {
 
 const std::vector<TDemoCode>& DemoIncidentTypes() {
   static const std::vector<TDemoCode> list = {
-      {"FIGHT", "Fight"},          {"CONTR", "Contraband"},        {"INJ", "Injury"},
-      {"MEDEM", "Medical Emergency"}, {"DAMG", "Property Damage"}, {"ESC", "Escape Attempt"},
+      {"FIGHT", "Fight"},          {"CONTR", "Contraband"},
+      {"INJ", "Injury"},           {"MEDEM", "Medical Emergency"},
+      {"DAMG", "Property Damage"}, {"ESC", "Escape Attempt"},
       {"SUIC", "Suicide Attempt"}, {"ASSLT", "Assault on Staff"},
   };
   return list;
@@ -88,17 +89,16 @@ const std::vector<TDemoCode>& DemoIncidentTypes() {
 
 const std::vector<TDemoCode>& DemoLabTests() {
   static const std::vector<TDemoCode> list = {
-      {"CBC", "COMPLETE BLOOD COUNT"}, {"TB", "TUBERCULOSIS SKIN TEST"},
-      {"UA", "URINALYSIS"},            {"GLU", "BLOOD GLUCOSE"},
-      {"HEP", "HEPATITIS PANEL"},      {"LIP", "LIPID PANEL"},
+      {"CBC", "COMPLETE BLOOD COUNT"}, {"TB", "TUBERCULOSIS SKIN TEST"}, {"UA", "URINALYSIS"},
+      {"GLU", "BLOOD GLUCOSE"},        {"HEP", "HEPATITIS PANEL"},       {"LIP", "LIPID PANEL"},
   };
   return list;
 }
 
 const std::vector<TDemoCode>& DemoMedicalServices() {
   static const std::vector<TDemoCode> list = {
-      {"SICK", "SICK CALL"},      {"DENT", "DENTAL EXAM"},       {"XRAY", "X-RAY"},
-      {"WOUND", "WOUND CARE"},    {"PSY", "MENTAL HEALTH EVAL"}, {"EYE", "EYE EXAM"},
+      {"SICK", "SICK CALL"},   {"DENT", "DENTAL EXAM"},       {"XRAY", "X-RAY"},
+      {"WOUND", "WOUND CARE"}, {"PSY", "MENTAL HEALTH EVAL"}, {"EYE", "EYE EXAM"},
   };
   return list;
 }
@@ -123,9 +123,11 @@ const std::vector<TDemoPlace>& DemoPlaces() {
 
 const std::vector<TDemoRequirement>& DemoSpecialRequirements() {
   static const std::vector<TDemoRequirement> list = {
-      {"Bottom Bunk", false},       {"Wheelchair Access", false}, {"Protective Custody", false},
-      {"Hearing Impaired", false},  {"Medical Isolation", false}, {"No Contact With Staff Member", false},
-      {"Diabetic Diet", true},      {"Vegetarian Meal", true},    {"Kosher Meal", true},
+      {"Bottom Bunk", false},        {"Wheelchair Access", false},
+      {"Protective Custody", false}, {"Hearing Impaired", false},
+      {"Medical Isolation", false},  {"No Contact With Staff Member", false},
+      {"Diabetic Diet", true},       {"Vegetarian Meal", true},
+      {"Kosher Meal", true},
   };
   return list;
 }
@@ -145,9 +147,9 @@ const std::vector<TDemoMedication>& DemoMedications() {
 
 const std::vector<TDemoCountry>& DemoCountries() {
   static const std::vector<TDemoCountry> list = {
-      {"US", "UNITED STATES", "USA"}, {"MX", "MEXICO", "MEX"},     {"GT", "GUATEMALA", "GTM"},
-      {"HN", "HONDURAS", "HND"},      {"CU", "CUBA", "CUB"},       {"HT", "HAITI", "HTI"},
-      {"JM", "JAMAICA", "JAM"},       {"CO", "COLOMBIA", "COL"},   {"VN", "VIETNAM", "VNM"},
+      {"US", "UNITED STATES", "USA"}, {"MX", "MEXICO", "MEX"},      {"GT", "GUATEMALA", "GTM"},
+      {"HN", "HONDURAS", "HND"},      {"CU", "CUBA", "CUB"},        {"HT", "HAITI", "HTI"},
+      {"JM", "JAMAICA", "JAM"},       {"CO", "COLOMBIA", "COL"},    {"VN", "VIETNAM", "VNM"},
       {"CA", "CANADA", "CAN"},        {"SV", "EL SALVADOR", "SLV"},
   };
   return list;
@@ -155,8 +157,8 @@ const std::vector<TDemoCountry>& DemoCountries() {
 
 const std::vector<TDemoCode>& DemoStates() {
   static const std::vector<TDemoCode> list = {
-      {"FL", "FLORIDA"}, {"GA", "GEORGIA"}, {"AL", "ALABAMA"}, {"SC", "SOUTH CAROLINA"},
-      {"NC", "NORTH CAROLINA"}, {"TN", "TENNESSEE"}, {"TX", "TEXAS"}, {"NY", "NEW YORK"},
+      {"FL", "FLORIDA"},        {"GA", "GEORGIA"},   {"AL", "ALABAMA"}, {"SC", "SOUTH CAROLINA"},
+      {"NC", "NORTH CAROLINA"}, {"TN", "TENNESSEE"}, {"TX", "TEXAS"},   {"NY", "NEW YORK"},
   };
   return list;
 }
@@ -173,8 +175,9 @@ const std::vector<TDemoStorage>& DemoStorages() {
 
 const std::vector<TDemoCode>& DemoPropertyTypes() {
   static const std::vector<TDemoCode> list = {
-      {"5001", "CLOTHING"}, {"5002", "JEWELRY"},   {"5003", "WALLET/PURSE"}, {"5004", "CURRENCY"},
-      {"5005", "DOCUMENTS"}, {"5006", "ELECTRONICS"}, {"5007", "KEYS"},     {"5008", "FOOTWEAR"},
+      {"5001", "CLOTHING"}, {"5002", "JEWELRY"},   {"5003", "WALLET/PURSE"},
+      {"5004", "CURRENCY"}, {"5005", "DOCUMENTS"}, {"5006", "ELECTRONICS"},
+      {"5007", "KEYS"},     {"5008", "FOOTWEAR"},
   };
   return list;
 }
@@ -214,10 +217,10 @@ const std::vector<TDemoStatuteRow>& DemoStatuteRows() {
       {"948.06", "F", "3", "PROB VIOLATION FEL", "PROBATION VIOLATION - FELONY", "32007", false},
       {"948.06 M", "M", "1", "PROB VIOLATION MISD", "PROBATION VIOLATION - MISDEMEANOR", "32007",
        false},
-      {"843.15(1)(A)", "F", "3", "BAIL-SECURED BOND FEL", "FAILURE TO APPEAR ON FELONY BOND", "32007",
-       false},
-      {"843.15(1)(B)", "M", "1", "BAIL-SECURED BOND MISD",
-       "FAILURE TO APPEAR ON MISDEMEANOR BOND", "32007", false},
+      {"843.15(1)(A)", "F", "3", "BAIL-SECURED BOND FEL", "FAILURE TO APPEAR ON FELONY BOND",
+       "32007", false},
+      {"843.15(1)(B)", "M", "1", "BAIL-SECURED BOND MISD", "FAILURE TO APPEAR ON MISDEMEANOR BOND",
+       "32007", false},
       {"843.02", "M", "1", "RESIST W/O VIOL", "RESISTING OFFICER WITHOUT VIOLENCE", "32007", false},
       {"806.13(1)(B)", "M", "2", "CRIM MISCHIEF", "CRIMINAL MISCHIEF", "32001", false},
       {"901.04", "F", "3", "OUT CNTY WARR", "OUT OF COUNTY WARRANT", "32007", false},

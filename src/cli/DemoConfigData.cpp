@@ -28,17 +28,26 @@ struct TFacilityPlan {
 
 const std::vector<TFacilityPlan>& FacilityPlans() {
   static const std::vector<TFacilityPlan> plans = {
-      {"MAIN", "Main Detention Center", 200, 20,
+      {"MAIN",
+       "Main Detention Center",
+       200,
+       20,
        {{"A", "Alpha Dorm - General Population", TDemoHousing::General, 36, "T1", true, 2},
         {"B", "Bravo Dorm - General Population", TDemoHousing::General, 34, "T1", true, 2},
         {"C", "Charlie Dorm - Female", TDemoHousing::Female, 16, "T2", true, 2},
         {"D", "Delta Dorm - Medical", TDemoHousing::Medical, 6, "T2", false, 1},
         {"J", "Juvenile Unit", TDemoHousing::Juvenile, 8, "T2", false, 2}}},
-      {"ANNX", "North Annex", 110, 10,
+      {"ANNX",
+       "North Annex",
+       110,
+       10,
        {{"E", "Echo Dorm", TDemoHousing::General, 55, "", true, 4},
         {"F", "Foxtrot Dorm - Female", TDemoHousing::Female, 25, "", true, 4},
         {"G", "Golf Dorm - Trusties", TDemoHousing::General, 20, "", false, 4}}},
-      {"WRC", "Work Release Center", 50, 6,
+      {"WRC",
+       "Work Release Center",
+       50,
+       6,
        {{"W1", "Work Release Bay 1", TDemoHousing::WorkRelease, 60, "", false, 8},
         {"W2", "Work Release Bay 2", TDemoHousing::WorkRelease, 40, "", false, 8}}},
   };
@@ -66,8 +75,8 @@ void WriteDemoHousing(TDemoContext& context) {
 
     for (const TDormPlan& dormPlan : plan.Dorms) {
       const int dormIndex = int(facility.Dorms.size());
-      facility.Dorms.push_back({QLatin1String(dormPlan.Code), QLatin1String(dormPlan.Desc),
-                                dormPlan.Housing});
+      facility.Dorms.push_back(
+          {QLatin1String(dormPlan.Code), QLatin1String(dormPlan.Desc), dormPlan.Housing});
       const int dormBeds = std::max(dormPlan.BedsPerCell, capacity * dormPlan.Share / 100 + 1);
       const int cellCount = (dormBeds + dormPlan.BedsPerCell - 1) / dormPlan.BedsPerCell;
       dorms.Set("FACILITYID", facility.Id)
@@ -171,10 +180,14 @@ void WriteStatutes(TDemoContext& context) {
   QHash<QString, std::pair<QString, QString>> groupKeys;
   for (const auto& row : kUcr) {
     const QString ucrKey = DemoFixedKey("UCR", ++key);
-    choices.Set("Code", row[1]).Set("Description", QStringLiteral("UCR ") + row[1]).Set("TypeID", 1);
+    choices.Set("Code", row[1])
+        .Set("Description", QStringLiteral("UCR ") + row[1])
+        .Set("TypeID", 1);
     choices.Set("UniqueKey", ucrKey).Insert();
     const QString nibrsKey = DemoFixedKey("UCR", ++key);
-    choices.Set("Code", row[2]).Set("Description", QStringLiteral("NIBRS ") + row[2]).Set("TypeID", 2);
+    choices.Set("Code", row[2])
+        .Set("Description", QStringLiteral("NIBRS ") + row[2])
+        .Set("TypeID", 2);
     choices.Set("UniqueKey", nibrsKey).Insert();
     groupKeys.insert(QLatin1String(row[0]), {ucrKey, nibrsKey});
   }
@@ -349,10 +362,13 @@ void WriteReportMenus(TDemoContext& context) {
   };
   static const TReport kReports[] = {
       {"Jail Census", "JailCensus.rpt", false, "FacilityId", "JAILBOOKMISC", true},
-      {"Monthly Bookings Summary", "MonthlyBookings.rpt", false, "FacilityId", "JAILBOOKMISC", false},
-      {"Classification Overrides", "ClassOverrides.rpt", false, "FacilityId", "JAILBOOKMISC", false},
+      {"Monthly Bookings Summary", "MonthlyBookings.rpt", false, "FacilityId", "JAILBOOKMISC",
+       false},
+      {"Classification Overrides", "ClassOverrides.rpt", false, "FacilityId", "JAILBOOKMISC",
+       false},
       {"Booking Sheet", "BookingSheet.rpt", true, "UniqueKey", "JAILBOOKMISC", false},
-      {"Population Trend Chart", "PopulationTrend.rpt", false, "FacilityId", "JAILCHARTSMISC", false},
+      {"Population Trend Chart", "PopulationTrend.rpt", false, "FacilityId", "JAILCHARTSMISC",
+       false},
   };
   TDemoTableWriter reports(context.Db(), QStringLiteral("CfgReports"));
   TDemoTableWriter applies(context.Db(), QStringLiteral("CfgReportApplicability"));
@@ -381,8 +397,8 @@ void WriteSignatureConfiguration(TDemoContext& context) {
     const char* Caption;
     int Type;
   };
-  static const TBox kBoxes[] = {{1, "Inmate Signature", 1}, {2, "Officer Signature", 2},
-                                {3, "Witness Signature", 4}};
+  static const TBox kBoxes[] = {
+      {1, "Inmate Signature", 1}, {2, "Officer Signature", 2}, {3, "Witness Signature", 4}};
   for (const TBox& b : kBoxes) {
     fields.Set("UniqueKey", DemoFixedKey("SIGF", b.Pos))
         .Set("Pos", b.Pos)

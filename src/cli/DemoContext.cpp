@@ -7,7 +7,10 @@
 #include <algorithm>
 
 TDemoContext::TDemoContext(sqlite3* db, quint64 seed, int scale, const QDate& today)
-    : FDb(db), FSeed(seed), FScale(std::max(scale, 0)), FToday(today),
+    : FDb(db),
+      FSeed(seed),
+      FScale(std::max(scale, 0)),
+      FToday(today),
       FNow(DemoTime::At(today, 6, 0)) {}
 
 int TDemoContext::Sized(int perScale, int atScaleZero) const {
@@ -17,8 +20,8 @@ int TDemoContext::Sized(int perScale, int atScaleZero) const {
 QString TDemoContext::BedText(const TDemoBed& bed) const {
   const TDemoFacility& facility = Facilities[size_t(bed.Facility)];
   QStringList parts{facility.Id};
-  for (const QString& part : {bed.Tower, facility.Dorms[size_t(bed.Dorm)].Code, bed.Floor,
-                              bed.CellNo, bed.BedDesc})
+  for (const QString& part :
+       {bed.Tower, facility.Dorms[size_t(bed.Dorm)].Code, bed.Floor, bed.CellNo, bed.BedDesc})
     if (!part.isEmpty()) parts << part;
   return parts.join(QLatin1Char('*'));
 }

@@ -3,6 +3,7 @@
 #include "cli/DemoCodes.h"
 #include "cli/DemoContext.h"
 #include "cli/DemoNames.h"
+#include "cli/DemoSubjectWriter.h"
 #include "cli/DemoTableWriter.h"
 
 #include <algorithm>
@@ -20,19 +21,25 @@ struct TAbsence {
 int ReturnReason(int outReason) {
   using namespace DemoReason;
   switch (outReason) {
-    case Court: return BackFromCourt;
-    case Hospital: return BackFromHospital;
-    case WorkRelease: return BackFromWork;
-    case Medical: return BackFromMedical;
-    case OutForWeekend: return InForWeekend;
-    default: return Returned;
+    case Court:
+      return BackFromCourt;
+    case Hospital:
+      return BackFromHospital;
+    case WorkRelease:
+      return BackFromWork;
+    case Medical:
+      return BackFromMedical;
+    case OutForWeekend:
+      return InForWeekend;
+    default:
+      return Returned;
   }
 }
 
-class TCustodyWriter {
+class TCustodyWriter : public TDemoSubjectWriter {
  public:
   explicit TCustodyWriter(TDemoContext& context)
-      : C(context), R(context.Random("custody")),
+      : TDemoSubjectWriter(context, "custody"),
         FStays(context.Db(), QStringLiteral("CheckInOut")),
         FTracking(context.Db(), QStringLiteral("INMATETRACKING")),
         FMoves(context.Db(), QStringLiteral("JBMOVE")) {}
@@ -46,15 +53,9 @@ class TCustodyWriter {
       if (b.InCustody()) WriteTracking(b, absences);
       WriteMoves(b, absences);
     }
-    WriteJurisdictions();
-    WriteAdjustments();
-    WriteKeepFrom();
-    WriteRequirements();
   }
 
  private:
-  const TDemoEmployee& Officer() { return R.Pick(C.Officers); }
-
   // One inmate in custody comes back at 03:00 from a hospital trip that
   // began at 22:00 the evening before, so a day's roster has an absence
   // across midnight to show.
@@ -76,7 +77,8 @@ class TCustodyWriter {
     const QDateTime end = b.InCustody() ? C.Now() : b.Released;
     if (b.Weekender) {
       // In on Friday at 18:00, out on Sunday at 18:00, every week.
-      for (QDate day = b.Booked.date().addDays(2); day < end.date().addDays(1); day = day.addDays(7)) {
+      for (QDate day = b.Booked.date().addDays(2); day < end.date().addDays(1);
+           day = day.addDays(7)) {
         TAbsence a;
         a.Out = DemoTime::At(day, 18, R.Int(0, 20));
         a.OutReason = OutForWeekend;
@@ -104,9 +106,11 @@ class TCustodyWriter {
     // Trips end before an absence that is still going on.
     const QDateTime limit = b.CheckedOut ? b.CheckedOutAt : end;
     const double days = double(b.Booked.secsTo(limit)) / 86400.0;
-    const int trips = days < 2 || acrossMidnight ? 0 : std::min(4, int(days / 30) + (R.Chance(0.5) ? 1 : 0));
+    const int trips =
+        days < 2 || acrossMidnight ? 0 : std::min(4, int(days / 30) + (R.Chance(0.5) ? 1 : 0));
     for (int t = 0; t < trips; ++t) {
-      const QDateTime day = b.Booked.addSecs(qint64(R.Real(0.05, 0.95) * double(b.Booked.secsTo(limit))));
+      const QDateTime day =
+          b.Booked.addSecs(qint64(R.Real(0.05, 0.95) * double(b.Booked.secsTo(limit))));
       TAbsence a;
       if (R.Chance(0.7)) {
         a.Out = DemoTime::At(day.date(), 8, R.Int(0, 30));
@@ -118,7 +122,8 @@ class TCustodyWriter {
         a.Out = DemoTime::At(day.date(), R.Chance(0.3) ? 22 : 13, R.Int(0, 50));
         a.OutReason = R.Chance(0.6) ? Hospital : Medical;
         a.In = a.Out.addSecs(60 * qint64(R.Int(120, 400)));
-        a.Place = a.OutReason == Hospital ? QStringLiteral("REGIONAL HOSPITAL") : QStringLiteral("DENTAL CLINIC");
+        a.Place = a.OutReason == Hospital ? QStringLiteral("REGIONAL HOSPITAL")
+                                          : QStringLiteral("DENTAL CLINIC");
       }
       a.InReason = ReturnReason(a.OutReason);
       if (a.Out <= b.Booked || a.In >= limit.addSecs(-3600)) continue;
@@ -129,8 +134,10 @@ class TCustodyWriter {
       list.push_back({out, Hospital, DemoTime::At(C.Today(), 3), BackFromHospital,
                       QStringLiteral("REGIONAL HOSPITAL")});
     }
-    if (b.CheckedOut) list.push_back({b.CheckedOutAt, b.CheckOutReason, QDateTime(), 0, b.CheckOutTo});
-    std::sort(list.begin(), list.end(), [](const TAbsence& x, const TAbsence& y) { return x.Out < y.Out; });
+    if (b.CheckedOut)
+      list.push_back({b.CheckedOutAt, b.CheckOutReason, QDateTime(), 0, b.CheckOutTo});
+    std::sort(list.begin(), list.end(),
+              [](const TAbsence& x, const TAbsence& y) { return x.Out < y.Out; });
     // Absences never overlap: drop one that starts before the previous ends.
     std::vector<TAbsence> kept;
     for (const TAbsence& a : list)
@@ -176,7 +183,8 @@ class TCustodyWriter {
   void WriteTracking(const TDemoBooking& b, const std::vector<TAbsence>& absences) {
     const TDemoPerson& p = C.People[size_t(b.Person)];
     const TDemoFacility& f = C.Facilities[size_t(b.Facility)];
-    const QString home = b.Bed >= 0 ? f.Dorms[size_t(b.Dorm)].Desc.toUpper() : QStringLiteral("INTAKE");
+    const QString home =
+        b.Bed >= 0 ? f.Dorms[size_t(b.Dorm)].Desc.toUpper() : QStringLiteral("INTAKE");
     // Earlier whereabouts stay as inactive rows.
     if (!absences.empty() && absences.front().In.isValid()) {
       const TAbsence& a = absences.front();
@@ -195,7 +203,10 @@ class TCustodyWriter {
     }
     if (!b.CheckedOut && R.Chance(0.02)) return;  // no current whereabouts recorded
     const TDemoEmployee& officer = Officer();
-    FTracking.Set("MNINo", p.Ecsoid).Set("BookNo", b.BookNo).Set("Active", true).Set("UNIQUEKEY", R.Key());
+    FTracking.Set("MNINo", p.Ecsoid)
+        .Set("BookNo", b.BookNo)
+        .Set("Active", true)
+        .Set("UNIQUEKEY", R.Key());
     if (b.CheckedOut) {
       FTracking.Set("Status", 2)
           .Set("Location", home)
@@ -232,13 +243,15 @@ class TCustodyWriter {
         .Set("FACILITY", f.Desc)
         .Set("UNIQUEKEY", R.Key());
     if (scheduled.isValid())
-      FMoves.Set("SCHMOVDATE", DemoTime::DateOf(scheduled)).Set("SCHMOVTIME", DemoTime::TimeOf(scheduled));
+      FMoves.Set("SCHMOVDATE", DemoTime::DateOf(scheduled))
+          .Set("SCHMOVTIME", DemoTime::TimeOf(scheduled));
   }
 
   void CellMove(const TDemoBooking& b, int& order, const QDateTime& at, int bed, bool in) {
     const TDemoBed& cell = C.Beds[size_t(bed)];
     Move(b, order, at, QDateTime(),
-         (in ? QStringLiteral("Move To Cell ") : QStringLiteral("Remove From Cell ")) + C.BedText(cell));
+         (in ? QStringLiteral("Move To Cell ") : QStringLiteral("Remove From Cell ")) +
+             C.BedText(cell));
     FMoves.Set("CellKey", cell.CellKey).Set("COMPLETE", true).Set("CANCELED", false);
     FMoves.Insert();
   }
@@ -247,25 +260,41 @@ class TCustodyWriter {
             bool firstAppearance, int state) {
     Move(b, order, when.addDays(-R.Int(1, 6)), when, dest);
     const bool court = dest.contains(QLatin1String("COURT"));
-    FMoves.Set("COURT", court ? QVariant(dest == QLatin1String("CIRCUIT COURT") ? QStringLiteral("CIRCUIT COURT")
-                                                                                 : QStringLiteral("COUNTY COURT"))
-                              : QVariant())
+    FMoves
+        .Set("COURT", court ? QVariant(dest == QLatin1String("CIRCUIT COURT")
+                                           ? QStringLiteral("CIRCUIT COURT")
+                                           : QStringLiteral("COUNTY COURT"))
+                            : QVariant())
         .Set("JUDGE", court ? QVariant(QLatin1String(R.Pick(DemoNames::Judges()))) : QVariant())
         .Set("CITY", R.Chance(0.1) ? QVariant() : QVariant(QStringLiteral("LAKE CITY")))
         .Set("STATE", QStringLiteral("FL"))
-        .Set("VEHICLE", R.Chance(0.2) ? QVariant() : QVariant(QStringLiteral("TRANSPORT VAN %1").arg(R.Int(1, 6))))
+        .Set("VEHICLE", R.Chance(0.2)
+                            ? QVariant()
+                            : QVariant(QStringLiteral("TRANSPORT VAN %1").arg(R.Int(1, 6))))
         .Set("FIRSTAPPEAR", firstAppearance)
         .Set("TRANSREQ", !firstAppearance || R.Chance(0.5))
-        .Set("COMMENTS", R.Chance(0.5) ? QVariant(QStringLiteral("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs18 Leg irons required. \\b Separate from co-defendants.\\b0\\par}"))
-                                       : QVariant());
+        .Set("COMMENTS", R.Chance(0.5)
+                             ? QVariant(QStringLiteral(
+                                   "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs18 Leg "
+                                   "irons required. \\b Separate from co-defendants.\\b0\\par}"))
+                             : QVariant());
     // state: 0 open (0/0), 1 open (NULL/NULL), 2 completed, 3 canceled,
     // 4 half-filled (0/NULL), which counts as neither open nor closed.
     switch (state) {
-      case 0: FMoves.Set("COMPLETE", false).Set("CANCELED", false); break;
-      case 1: break;
-      case 2: FMoves.Set("COMPLETE", true).Set("CANCELED", false); break;
-      case 3: FMoves.Set("COMPLETE", false).Set("CANCELED", true); break;
-      default: FMoves.Set("COMPLETE", false); break;
+      case 0:
+        FMoves.Set("COMPLETE", false).Set("CANCELED", false);
+        break;
+      case 1:
+        break;
+      case 2:
+        FMoves.Set("COMPLETE", true).Set("CANCELED", false);
+        break;
+      case 3:
+        FMoves.Set("COMPLETE", false).Set("CANCELED", true);
+        break;
+      default:
+        FMoves.Set("COMPLETE", false);
+        break;
     }
     FMoves.Insert();
   }
@@ -286,7 +315,8 @@ class TCustodyWriter {
       }
       if (!others.empty()) {
         const int first = R.Pick(others);
-        const QDateTime moved = placed.addSecs(qint64(R.Real(0.1, 0.5) * double(placed.secsTo(b.InCustody() ? C.Now() : b.Released))));
+        const QDateTime moved = placed.addSecs(
+            qint64(R.Real(0.1, 0.5) * double(placed.secsTo(b.InCustody() ? C.Now() : b.Released))));
         CellMove(b, order, placed, first, true);
         CellMove(b, order, moved, first, false);
         CellMove(b, order, moved.addSecs(600), bed, true);
@@ -296,156 +326,52 @@ class TCustodyWriter {
       if (!b.InCustody() && R.Chance(0.5)) CellMove(b, order, b.Released.addSecs(-900), bed, false);
     }
     for (const TAbsence& a : absences)
-      if (a.OutReason == DemoReason::Court && a.In.isValid()) Trip(b, order, a.Out, a.Place, false, 2);
+      if (a.OutReason == DemoReason::Court && a.In.isValid())
+        Trip(b, order, a.Out, a.Place, false, 2);
 
     if (b.InCustody()) {
       bool pending = false;
       for (const TDemoCase& k : b.Cases) pending |= !k.FirstAppearanceDone;
       if (pending) {
-        // First appearance today, or tomorrow for those booked last night.
-        const QDate day = b.Booked.date() >= C.Today().addDays(-1) && R.Chance(0.3) ? C.Today().addDays(1) : C.Today();
-        Trip(b, order, DemoTime::At(day, R.Chance(0.5) ? 9 : 13, 30), R.Chance(0.7) ? QStringLiteral("COUNTY COURTHOUSE") : QStringLiteral("CIRCUIT COURT"), true, 0);
+        // First appearance today, or tomorrow for some booked last night.
+        const bool tomorrow =
+            FFirstAppearanceToday && b.Booked.date() >= C.Today().addDays(-1) && R.Chance(0.3);
+        const QDate day = tomorrow ? C.Today().addDays(1) : C.Today();
+        FFirstAppearanceToday |= !tomorrow;
+        Trip(b, order, DemoTime::At(day, R.Chance(0.5) ? 9 : 13, 30),
+             R.Chance(0.7) ? QStringLiteral("COUNTY COURTHOUSE") : QStringLiteral("CIRCUIT COURT"),
+             true, 0);
       }
       if (R.Chance(0.3)) {
-        const QDateTime when = DemoTime::At(C.Today().addDays(R.Int(0, 14)), R.Pick({8, 9, 10, 13, 14}), R.Pick({0, 15, 30}));
-        const char* dest = R.Pick({"COUNTY COURTHOUSE", "CIRCUIT COURT", "REGIONAL HOSPITAL", "DENTAL CLINIC", "FEDERAL COURT", "STATE RECEPTION"});
+        const QDateTime when = DemoTime::At(C.Today().addDays(R.Int(0, 14)),
+                                            R.Pick({8, 9, 10, 13, 14}), R.Pick({0, 15, 30}));
+        const char* dest = R.Pick({"COUNTY COURTHOUSE", "CIRCUIT COURT", "REGIONAL HOSPITAL",
+                                   "DENTAL CLINIC", "FEDERAL COURT", "STATE RECEPTION"});
         Trip(b, order, when, QLatin1String(dest), false, R.Weighted({62, 20, 0, 10, 8}));
       }
       if (R.Chance(0.05)) {
         // Requested, not yet scheduled.
-        Move(b, order, C.Now().addDays(-R.Int(0, 5)).addSecs(-60 * qint64(R.Int(1, 600))), QDateTime(), QLatin1String(R.Pick({"DENTAL CLINIC", "REGIONAL HOSPITAL", "STATE RECEPTION"})));
+        Move(b, order, C.Now().addDays(-R.Int(0, 5)).addSecs(-60 * qint64(R.Int(1, 600))),
+             QDateTime(),
+             QLatin1String(R.Pick({"DENTAL CLINIC", "REGIONAL HOSPITAL", "STATE RECEPTION"})));
         FMoves.Set("TRANSREQ", true).Set("COMPLETE", false).Set("CANCELED", false);
-        FMoves.Set("COMMENTS", R.Chance(0.5) ? QVariant(QStringLiteral("Awaiting appointment date.")) : QVariant());
+        FMoves.Set("COMMENTS", R.Chance(0.5)
+                                   ? QVariant(QStringLiteral("Awaiting appointment date."))
+                                   : QVariant());
         FMoves.Insert();
       }
     } else if (R.Chance(0.03)) {
       // A trip scheduled before release that nobody closed.
-      Trip(b, order, b.Released.addDays(-R.Int(1, 5)), QStringLiteral("COUNTY COURTHOUSE"), R.Chance(0.3), 0);
+      Trip(b, order, b.Released.addDays(-R.Int(1, 5)), QStringLiteral("COUNTY COURTHOUSE"),
+           R.Chance(0.3), 0);
     }
   }
 
-  void WriteJurisdictions() {
-    TDemoTableWriter w(C.Db(), QStringLiteral("JURISDICTIONHISTORY"));
-    std::vector<const TDemoAgency*> billed;
-    for (const TDemoAgency& a : C.Agencies)
-      if (a.Billed) billed.push_back(&a);
-    for (const TDemoBooking& b : C.Bookings) {
-      if (b.Jurisdiction.isEmpty()) continue;
-      QDateTime start = b.Booked.addSecs(60 * qint64(R.Int(0, 3000)));
-      const QDateTime end = b.InCustody() ? C.Now() : b.Released;
-      if (start >= end) start = b.Booked;
-      // Some were held for another agency first.
-      if (!billed.empty() && R.Chance(0.2) && b.Booked.secsTo(end) > 10 * 86400) {
-        const QDateTime handOver = b.Booked.addSecs(b.Booked.secsTo(end) / 3);
-        const TDemoAgency* first = R.Pick(billed);
-        if (first->Org != b.Jurisdiction) {
-          w.Set("BookNo", b.BookNo)
-              .Set("JURISDICTION", first->Org)
-              .Set("STARTDATE", DemoTime::DateOf(start))
-              .Set("STARTTIME", DemoTime::TimeOf(start))
-              .Set("ENDDATE", DemoTime::DateOf(handOver))
-              .Set("ENDTIME", DemoTime::TimeOf(handOver))
-              .Set("UNIQUEKEY", R.Key());
-          w.Insert();
-          start = handOver;
-        }
-      }
-      w.Set("BookNo", b.BookNo)
-          .Set("JURISDICTION", b.Jurisdiction)
-          .Set("STARTDATE", DemoTime::DateOf(start))
-          .Set("STARTTIME", DemoTime::TimeOf(start))
-          .Set("UNIQUEKEY", R.Key());
-      if (!b.InCustody()) w.Set("ENDDATE", DemoTime::DateOf(b.Released)).Set("ENDTIME", DemoTime::TimeOf(b.Released));
-      w.Insert();
-    }
-  }
-
-  void WriteAdjustments() {
-    TDemoTableWriter adjustments(C.Db(), QStringLiteral("SENTENCEADJUSTMENTS"));
-    TDemoTableWriter caseList(C.Db(), QStringLiteral("SENTENCEADJCASELIST"));
-    int id = 0;
-    for (const TDemoBooking& b : C.Bookings) {
-      if (!b.InCustody()) continue;
-      for (const TDemoCase& k : b.Cases) {
-        if (!k.Sentenced || !R.Chance(0.6)) continue;
-        for (int n = R.Int(1, 3); n > 0; --n) {
-          const QString adjustmentId = QStringLiteral("ADJ%1").arg(++id, 6, 10, QLatin1Char('0'));
-          const int kind = R.Int(1, 5);
-          const TDemoEmployee& who = Officer();
-          adjustments.Set("BOOKNO", b.BookNo)
-              .Set("ADJUSTMENTID", adjustmentId)
-              .Set("ADJUSTMENTTIME", k.Start.addSecs(qint64(R.Unit() * double(k.Start.secsTo(C.Now())))))
-              .Set("ADJUSTMENTAMOUNT", double(R.Int(1, 10)) + (R.Chance(0.3) ? 0.5 : 0.0))
-              .Set("ADJUSTMENTKIND", kind)
-              .Set("ADJUSTERNAME", who.FullName())
-              .Set("ADJUSTERID", who.PerNo)
-              .Set("ADJUSTMENTCOMMENTS", kind >= 4 ? QVariant(QStringLiteral("Disciplinary hearing finding.")) : (R.Chance(0.5) ? QVariant(QStringLiteral("Kitchen detail.")) : QVariant()))
-              .Set("UNIQUEKEY", R.Key());
-          adjustments.Insert();
-          caseList.Set("BOOKNO", b.BookNo).Set("CASENO", k.CaseNo).Set("ADJUSTMENTID", adjustmentId).Set("UNIQUEKEY", R.Key());
-          caseList.Insert();
-        }
-      }
-    }
-  }
-
-  void WriteKeepFrom() {
-    TDemoTableWriter w(C.Db(), QStringLiteral("JBKpFrom"));
-    for (const TDemoBooking& b : C.Bookings) {
-      for (int other : b.KeepFrom) {
-        const TDemoBooking& o = C.Bookings[size_t(other)];
-        const TDemoPerson& p = C.People[size_t(o.Person)];
-        w.Set("BOOKNO", b.BookNo)
-            .Set("KPF_BOOKNO", o.BookNo)
-            .Set("KPF_MNINO", p.Ecsoid)
-            .Set("LNAME", p.LName)
-            .Set("FNAME", p.FName)
-            .Set("MNAME", p.MName)
-            .Set("TITLE", p.Title)
-            .Set("KPFROM_INM_PIC", p.Photo >= 0 ? QVariant(C.Photos[size_t(p.Photo)]) : QVariant())
-            .Set("KPFROM_COMMENTS", QLatin1String(R.Pick({"Co-defendant.", "Threatened inmate in dorm A.", "Gang affiliation conflict.", "Victim of inmate's charge."})))
-            .Set("VIC_UPDATE", false)
-            .Set("UNIQUEKEY", R.Key());
-        w.Insert();
-      }
-      if (!b.KeepFrom.empty() && R.Chance(0.3)) {
-        // Someone never booked here: a name only.
-        w.Set("BOOKNO", b.BookNo)
-            .Set("LNAME", QLatin1String(R.Pick(DemoNames::Last())))
-            .Set("FNAME", QLatin1String(R.Pick(DemoNames::MaleFirst())))
-            .Set("KPFROM_COMMENTS", QStringLiteral("Witness for the State."))
-            .Set("UNIQUEKEY", R.Key());
-        w.Insert();
-      }
-    }
-  }
-
-  void WriteRequirements() {
-    TDemoTableWriter w(C.Db(), QStringLiteral("JBSpecialRequirements"));
-    const int kinds = int(DemoSpecialRequirements().size());
-    for (const TDemoBooking& b : C.Bookings) {
-      if (!b.InCustody() || !R.Chance(0.2)) continue;
-      for (int n = R.Int(1, 2); n > 0; --n) {
-        w.Set("FK_JBUniqueKey", b.UniqueKey).Set("FK_SRUniqueKey", DemoFixedKey("SREQ", R.Int(1, kinds)));
-        // Open-ended, current, expired yesterday, or starting tomorrow.
-        switch (R.Weighted({40, 35, 15, 10})) {
-          case 0: break;
-          case 1: w.Set("StartDate", DemoTime::DateOf(b.Booked)).Set("EndDate", DemoTime::At(C.Today().addDays(R.Int(5, 90)))); break;
-          case 2: w.Set("StartDate", DemoTime::DateOf(b.Booked)).Set("EndDate", DemoTime::At(C.Today().addDays(-1))); break;
-          default: w.Set("StartDate", DemoTime::At(C.Today().addDays(1))); break;
-        }
-        w.Set("UniqueKey", R.Key());
-        w.Insert();
-      }
-    }
-  }
-
-  TDemoContext& C;
-  TDemoRandom R;
   TDemoTableWriter FStays, FTracking, FMoves;
   int FStayId = 0;
   int FMoveNo = 0;
   int FAcrossMidnight = -1;
+  bool FFirstAppearanceToday = false;
 };
 
 }  // namespace

@@ -1,15 +1,20 @@
 #include "cli/DemoJailData.h"
 
+#include "cli/DemoBookingDetails.h"
 #include "cli/DemoBookingWriter.h"
 #include "cli/DemoBookings.h"
 #include "cli/DemoConfigData.h"
 #include "cli/DemoContext.h"
 #include "cli/DemoCustody.h"
+#include "cli/DemoDisciplinary.h"
+#include "cli/DemoIncidents.h"
+#include "cli/DemoJailLog.h"
 #include "cli/DemoMedical.h"
-#include "cli/DemoOperations.h"
 #include "cli/DemoPictures.h"
+#include "cli/DemoProperty.h"
 #include "cli/DemoStatistics.h"
 #include "cli/DemoSuite.h"
+#include "cli/DemoVisitors.h"
 
 void FillDemoJail(sqlite3* db, quint64 seed, int scale, const QDate& today) {
   TDemoContext context(db, seed, scale, today);
@@ -26,7 +31,12 @@ void FillDemoJail(sqlite3* db, quint64 seed, int scale, const QDate& today) {
   BuildDemoBookings(context);
   WriteDemoBookings(context);
   WriteDemoCustody(context);
-  WriteDemoOperations(context);
+  WriteDemoBookingDetails(context);
+  WriteDemoJailLog(context);
+  WriteDemoVisitors(context);
+  WriteDemoIncidents(context);
+  WriteDemoProperty(context);
+  WriteDemoDisciplinary(context);
   WriteDemoMedical(context);
   WriteDemoStatistics(context);
   WriteDemoSuite(context);

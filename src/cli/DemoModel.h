@@ -65,6 +65,11 @@ struct TDemoPerson {
   int Photo = -1;  // index into the photo pool, -1: no photograph
   bool Leo = false;
   bool Warrant = false;
+
+  // "LAST, FIRST M" as the suite's forms write a person's name.
+  QString NameLastFirst() const {
+    return (LName + QStringLiteral(", ") + FName + QLatin1Char(' ') + MName).trimmed();
+  }
 };
 
 struct TDemoCharge {
@@ -97,10 +102,10 @@ struct TDemoBooking {
   int Person = 0;
   int Facility = 0;
   int Dorm = 0;
-  int Bed = -1;  // -1: no cell assigned
+  int Bed = -1;          // -1: no cell assigned
   int HistoryCell = -1;  // released: the bed last held, for the housing columns
   QDateTime Booked;
-  QDateTime Released;  // invalid while in custody
+  QDateTime Released;       // invalid while in custody
   bool CheckedOut = false;  // in custody, out of the jail for now
   QDateTime CheckedOutAt;
   int CheckOutReason = 0;
@@ -112,7 +117,7 @@ struct TDemoBooking {
   QString HoldFor;
   int ReleaseReason = 0;
   QDateTime ExpectedRelease;
-  QDateTime LastReclass;  // invalid: never reclassified
+  QDateTime LastReclass;      // invalid: never reclassified
   std::vector<int> KeepFrom;  // bookings this inmate is kept apart from
   std::vector<TDemoCase> Cases;
 

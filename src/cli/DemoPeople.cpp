@@ -12,7 +12,8 @@ QString Ssn(TDemoRandom& random) {
   // incomplete or missing, which the SSN file writes as zeros.
   switch (random.Weighted({70, 20, 4, 6})) {
     case 0:
-      return digits.left(3) + QLatin1Char('-') + digits.mid(3, 2) + QLatin1Char('-') + digits.mid(5);
+      return digits.left(3) + QLatin1Char('-') + digits.mid(3, 2) + QLatin1Char('-') +
+             digits.mid(5);
     case 1:
       return digits;
     case 2:
@@ -38,7 +39,8 @@ int AddDemoPerson(TDemoContext& context, TDemoRandom& random, TDemoPersonKind ki
                                  : random.Pick(DemoNames::MaleFirst()));
   p.LName = QLatin1String(random.Pick(DemoNames::Last()));
   p.MName = random.Chance(0.8) ? QString(QChar('A' + random.Int(0, 25))) : QString();
-  if (!female && random.Chance(0.05)) p.Title = QLatin1String(random.Pick({"JR", "SR", "II", "III"}));
+  if (!female && random.Chance(0.05))
+    p.Title = QLatin1String(random.Pick({"JR", "SR", "II", "III"}));
 
   const int age = kind == TDemoPersonKind::Juvenile ? random.Int(14, 17)
                                                     : 18 + int(random.Unit() * random.Unit() * 52);
@@ -59,15 +61,18 @@ int AddDemoPerson(TDemoContext& context, TDemoRandom& random, TDemoPersonKind ki
   p.Quad = random.Chance(0.4) ? QLatin1String(random.Pick({"NW", "NE", "SW", "SE"})) : QString();
   p.Street = QLatin1String(random.Pick(DemoNames::Streets()));
   p.City = QLatin1String(random.Pick(DemoNames::Cities()));
-  p.State = random.Chance(0.9) ? QStringLiteral("FL") : QLatin1String(random.Pick({"GA", "AL", "TX"}));
+  p.State =
+      random.Chance(0.9) ? QStringLiteral("FL") : QLatin1String(random.Pick({"GA", "AL", "TX"}));
   p.Zip = QString::number(random.Int(32024, 32096));
-  p.County = random.Chance(0.85) ? context.CountyName()
-                                  : QLatin1String(random.Pick({"SUWANNEE", "BAKER", "UNION", "ALACHUA"}));
+  p.County = random.Chance(0.85)
+                 ? context.CountyName()
+                 : QLatin1String(random.Pick({"SUWANNEE", "BAKER", "UNION", "ALACHUA"}));
 
   // Some were born abroad and carry an immigration number.
   if (kind != TDemoPersonKind::Juvenile && random.Chance(0.05)) {
     const auto& countries = DemoCountries();
-    p.BirthCountry = QLatin1String(countries[size_t(random.Int(1, int(countries.size()) - 1))].Code);
+    p.BirthCountry =
+        QLatin1String(countries[size_t(random.Int(1, int(countries.size()) - 1))].Code);
     p.InsNumber = QStringLiteral("A") + random.Digits(9);
   }
   p.Leo = random.Chance(0.004);

@@ -30,10 +30,10 @@ QByteArray EncodeJpeg(const QImage& image) {
 
 const QColor kSkinTones[] = {QColor(255, 224, 196), QColor(234, 192, 160), QColor(198, 144, 106),
                              QColor(160, 110, 75),  QColor(111, 74, 50),   QColor(78, 52, 36)};
-const QColor kHairColors[] = {QColor(20, 16, 14),   QColor(70, 45, 25),   QColor(120, 80, 40),
+const QColor kHairColors[] = {QColor(20, 16, 14),   QColor(70, 45, 25),    QColor(120, 80, 40),
                               QColor(190, 150, 90), QColor(150, 150, 150), QColor(60, 30, 20)};
 const QColor kShirtColors[] = {QColor(235, 120, 30), QColor(40, 90, 160), QColor(200, 200, 60),
-                               QColor(90, 140, 90),  QColor(180, 60, 60)};
+                               QColor(90, 140, 90), QColor(180, 60, 60)};
 
 }  // namespace
 
@@ -84,7 +84,8 @@ QByteArray DemoPortraitJpeg(TDemoRandom& random) {
                    headTop + hairDepth + 6);
   hairPath.cubicTo(cx + headW / 4, headTop + hairDepth, cx - headW / 4, headTop + hairDepth,
                    cx - headW / 2 - 1, headTop + hairDepth + 6);
-  if (random.Chance(0.3)) hairPath.addRect(QRectF(cx - headW / 2 - 2, headTop + 10, 5, headH * 0.8));
+  if (random.Chance(0.3))
+    hairPath.addRect(QRectF(cx - headW / 2 - 2, headTop + 10, 5, headH * 0.8));
   p.drawPath(hairPath);
 
   // Eyes, brows and mouth.

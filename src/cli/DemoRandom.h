@@ -38,7 +38,8 @@ class TDemoRandom {
 
   template <typename T>
   void Shuffle(std::vector<T>& items) {
-    for (size_t i = items.size(); i > 1; --i) std::swap(items[i - 1], items[size_t(Int(0, int(i) - 1))]);
+    for (size_t i = items.size(); i > 1; --i)
+      std::swap(items[i - 1], items[size_t(Int(0, int(i) - 1))]);
   }
 
   // A string of `length` digits.

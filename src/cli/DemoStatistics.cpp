@@ -34,7 +34,8 @@ void WriteSnapshots(TDemoContext& context, TDemoRandom& r) {
           .Set("JUVENILE", b->Juvenile)
           .Set("ADULT", !b->Juvenile)
           .Set("SEX", p.Sex.isEmpty() ? QVariant() : QVariant(p.Sex))
-          .Set("RACE", p.Race == QLatin1String("U") && r.Chance(0.5) ? QVariant() : QVariant(p.Race))
+          .Set("RACE",
+               p.Race == QLatin1String("U") && r.Chance(0.5) ? QVariant() : QVariant(p.Race))
           .Set("SCANDATE", DemoTime::DateOf(scan))
           .Set("BOOKNO", b->BookNo)
           .Set("CASE_LEVEL_TYPE", status->LevelType)

@@ -28,17 +28,25 @@ struct TAgencyPlan {
 };
 
 const TAgencyPlan kAgencies[] = {
-    {"CCSO", "COLUMBIA COUNTY SHERIFF'S OFFICE", "LAKE CITY", true, true, false, 0, false, false, false, false},
-    {"LCPD", "LAKE CITY POLICE DEPARTMENT", "LAKE CITY", false, true, false, 0, false, false, false, false},
-    {"FHP", "FLORIDA HIGHWAY PATROL", "TALLAHASSEE", false, true, false, 0, false, false, false, false},
-    {"FWC", "FISH AND WILDLIFE CONSERVATION COMMISSION", "TALLAHASSEE", false, true, false, 0, false, false, false, false},
-    {"USMS", "UNITED STATES MARSHALS SERVICE", "JACKSONVILLE", false, false, true, 78.50, true, false, true, false},
-    {"ICE", "IMMIGRATION AND CUSTOMS ENFORCEMENT", "MIAMI", false, false, true, 85.00, true, true, false, false},
-    {"SCSO", "SUWANNEE COUNTY SHERIFF'S OFFICE", "LIVE OAK", false, false, true, 55.00, false, false, false, true},
-    {"FDC", "FLORIDA DEPARTMENT OF CORRECTIONS", "TALLAHASSEE", false, false, true, 42.75, true, true, true, true},
-    {"BCSO", "BAKER COUNTY SHERIFF'S OFFICE", "MACCLENNY", false, false, false, 0, false, false, false, false},
+    {"CCSO", "COLUMBIA COUNTY SHERIFF'S OFFICE", "LAKE CITY", true, true, false, 0, false, false,
+     false, false},
+    {"LCPD", "LAKE CITY POLICE DEPARTMENT", "LAKE CITY", false, true, false, 0, false, false, false,
+     false},
+    {"FHP", "FLORIDA HIGHWAY PATROL", "TALLAHASSEE", false, true, false, 0, false, false, false,
+     false},
+    {"FWC", "FISH AND WILDLIFE CONSERVATION COMMISSION", "TALLAHASSEE", false, true, false, 0,
+     false, false, false, false},
+    {"USMS", "UNITED STATES MARSHALS SERVICE", "JACKSONVILLE", false, false, true, 78.50, true,
+     false, true, false},
+    {"ICE", "IMMIGRATION AND CUSTOMS ENFORCEMENT", "MIAMI", false, false, true, 85.00, true, true,
+     false, false},
+    {"SCSO", "SUWANNEE COUNTY SHERIFF'S OFFICE", "LIVE OAK", false, false, true, 55.00, false,
+     false, false, true},
+    {"FDC", "FLORIDA DEPARTMENT OF CORRECTIONS", "TALLAHASSEE", false, false, true, 42.75, true,
+     true, true, true},
+    {"BCSO", "BAKER COUNTY SHERIFF'S OFFICE", "MACCLENNY", false, false, false, 0, false, false,
+     false, false},
 };
-
 
 }  // namespace
 
@@ -68,7 +76,8 @@ void BuildDemoStaff(TDemoContext& context) {
   for (int i = 0; i < officers; ++i) {
     TDemoEmployee e;
     e.PerNo = QString::number(1001 + i);
-    e.FName = QLatin1String(r.Chance(0.3) ? r.Pick(DemoNames::FemaleFirst()) : r.Pick(DemoNames::MaleFirst()));
+    e.FName = QLatin1String(r.Chance(0.3) ? r.Pick(DemoNames::FemaleFirst())
+                                          : r.Pick(DemoNames::MaleFirst()));
     e.LName = QLatin1String(r.Pick(DemoNames::Last()));
     QString user = e.FName.left(1) + e.LName;
     user.remove(QLatin1Char('\'')).remove(QLatin1Char(' ')).remove(QLatin1Char('.')).truncate(16);
@@ -89,7 +98,8 @@ void WriteAgencies(TDemoContext& context, TDemoRandom& r) {
         .Set("ORG_COUNTY", context.CountyName())
         .Set("ORG_STATE", QStringLiteral("FLORIDA"))
         .Set("ORG_STATEA", a.State)
-        .Set("ORG_HEAD", a.Primary ? QStringLiteral("SHERIFF MARK HUNTER") : QStringLiteral("CHIEF ADMINISTRATOR"))
+        .Set("ORG_HEAD", a.Primary ? QStringLiteral("SHERIFF MARK HUNTER")
+                                   : QStringLiteral("CHIEF ADMINISTRATOR"))
         .Set("ORG_TITLE", a.Primary ? QStringLiteral("SHERIFF") : QStringLiteral("DIRECTOR"))
         .Set("ORG_ADD", QStringLiteral("4917 US HWY 90 E"))
         .Set("ORG_CITY", a.City)
@@ -136,7 +146,8 @@ void WriteEmployees(TDemoContext& context) {
   for (const TDemoEmployee& e : context.Officers) write(e.PerNo, e.LName, e.FName, false);
   for (const TDemoUser& u : DemoUsers()) {
     const QString name = QLatin1String(u.Name);
-    write(QLatin1String(u.PerNo), name.section(QLatin1Char(' '), 1), name.section(QLatin1Char(' '), 0, 0), false);
+    write(QLatin1String(u.PerNo), name.section(QLatin1Char(' '), 1),
+          name.section(QLatin1Char(' '), 0, 0), false);
   }
   // A retired employee, hidden from the lists.
   write(QStringLiteral("0999"), QStringLiteral("FORMER"), QStringLiteral("EMPLOYEE"), true);
@@ -204,11 +215,11 @@ void WriteUsers(TDemoContext& context) {
   }
   // Suite, module, section, and the levels of DEMO and CLERK ("" = no row).
   const char* const kLevels[][5] = {
-      {"JAIL", "JAILADMIN", "RUN", "FA", "FA"},     {"JAIL", "JAILINSID", "RUN", "FA", "RO"},
-      {"JAIL", "JAILINFIRM", "RUN", "FA", "RO"},    {"JAIL", "JAILTRANS", "RUN", "FA", "RO"},
-      {"JAIL", "JAILCLASSI", "RUN", "FA", "RO"},    {"JAIL", "JAILVISIT", "RUN", "FA", "FA"},
-      {"JAIL", "JAILSENTE", "RUN", "FA", "RO"},     {"JAIL", "ALL_APPS", "VIEWJUV", "FA", "XX"},
-      {"RMS", "ALL_APPS", "VIEWJUV", "FA", "XX"},   {"JAIL", "JAILBOOK", "VIEW_SEALED", "FA", ""},
+      {"JAIL", "JAILADMIN", "RUN", "FA", "FA"},   {"JAIL", "JAILINSID", "RUN", "FA", "RO"},
+      {"JAIL", "JAILINFIRM", "RUN", "FA", "RO"},  {"JAIL", "JAILTRANS", "RUN", "FA", "RO"},
+      {"JAIL", "JAILCLASSI", "RUN", "FA", "RO"},  {"JAIL", "JAILVISIT", "RUN", "FA", "FA"},
+      {"JAIL", "JAILSENTE", "RUN", "FA", "RO"},   {"JAIL", "ALL_APPS", "VIEWJUV", "FA", "XX"},
+      {"RMS", "ALL_APPS", "VIEWJUV", "FA", "XX"}, {"JAIL", "JAILBOOK", "VIEW_SEALED", "FA", ""},
       {"JAIL", "JAILBOOK", "SEAL", "FA", ""},
   };
   for (size_t u = 0; u < DemoUsers().size(); ++u) {

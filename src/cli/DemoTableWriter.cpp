@@ -12,7 +12,8 @@ namespace {
 QStringList TableColumns(sqlite3* db, const QString& table) {
   QStringList columns;
   sqlite3_stmt* stmt = nullptr;
-  const QByteArray sql = QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table).toUtf8();
+  const QByteArray sql =
+      QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table).toUtf8();
   if (sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr) == SQLITE_OK) {
     while (sqlite3_step(stmt) == SQLITE_ROW)
       columns << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
@@ -37,10 +38,10 @@ TDemoTableWriter::TDemoTableWriter(sqlite3* db, const QString& table, const QStr
     quoted << Quoted(names[i]);
     markers << QStringLiteral("?%1").arg(i + 1);
   }
-  const QByteArray sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                             .arg(Quoted(table), quoted.join(QLatin1Char(',')),
-                                  markers.join(QLatin1Char(',')))
-                             .toUtf8();
+  const QByteArray sql =
+      QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+          .arg(Quoted(table), quoted.join(QLatin1Char(',')), markers.join(QLatin1Char(',')))
+          .toUtf8();
   if (sqlite3_prepare_v3(db, sql.constData(), -1, SQLITE_PREPARE_PERSISTENT, &FStatement,
                          nullptr) != SQLITE_OK)
     Fail(QString::fromUtf8(sqlite3_errmsg(db)));

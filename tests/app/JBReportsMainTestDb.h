@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/EmbeddedDatabaseSupport.h"
-#include "app/JBReportsMainModules.h"
 #include "app/fmJBReportsMain.h"
 #include "config/dmJailAdminReportsConfig.h"
 #include "config/dmMastCfg.h"
 #include "config/dmSharedINI.h"
 #include "core/ScriptedPrompts.h"
+#include "data/dmJailAdminReports.h"
 #include "data/sqlite/ServerLoginPasswords.h"
 #include "fixtures/SuiteTestDatabase.h"
 #include "reports/framework/ReportCatalogue.h"
@@ -25,18 +25,22 @@
 inline void PrintTo(const QString& AText, std::ostream* AOut) {
   *AOut << '"' << AText.toStdString() << '"';
 }
+inline void PrintTo(const QStringList& ATexts, std::ostream* AOut) {
+  *AOut << "{\"" << ATexts.join("\", \"").toStdString() << "\"}";
+}
 
 // A workstation with the suite and the modules start-up creates before the
-// catalogue window: access, report configuration, master configuration and
-// shared settings, all on one real SQLite file. Users: DEMO [DEMO2024] with
+// catalogue window: access, report configuration, shared settings, master
+// configuration and the session module, all on one real SQLite file. Users: DEMO [DEMO2024] with
 // full access, CLERK [CLERK2024] restricted from juvenile information and
 // without classification rights. Facilities MAIN (two inmates in jail) and
 // ANNEX (one), both stored with trailing blanks as the suite's char columns
 // keep them. Messages, questions and login dialogs are scripted per test.
 class JBReportsMainTestDb : public testing::Test {
- protected:
+ public:
   void SetUp() override {
     InstallEmbeddedDatabaseSupport();
+    Prompts.ClearPrompts();
     Db.emplace();
     for (const char* sql : {
              "INSERT INTO EMPMAST (PERNO, NAME, LNAME, PRIMARYAGENCY) VALUES "
@@ -69,11 +73,13 @@ class JBReportsMainTestDb : public testing::Test {
     dtmJailAdminReportsConfig = new TdtmJailAdminReportsConfig();
     dtmSharedINI = new TdtmSharedINI();
     dtmMastCfg = new TdtmMastCfg();
+    dtmJailAdminReports = new TdtmJailAdminReports();
   }
 
   void TearDown() override {
     Window.reset();
     frmJBReportsMain = nullptr;
+    DeleteGlobal(dtmJailAdminReports);
     DeleteGlobal(dtmMastCfg);
     DeleteGlobal(dtmSharedINI);
     DeleteGlobal(dtmJailAdminReportsConfig);
@@ -115,8 +121,7 @@ class JBReportsMainTestDb : public testing::Test {
 
   // The catalogue window, created (login included) with these arguments.
   TfrmJBReportsMain& NewWindow(const QStringList& AArguments = {}) {
-    Window = std::make_unique<TfrmJBReportsMain>(std::make_unique<TJBReportsMainModules>(),
-                                                 AArguments, Catalogue);
+    Window = std::make_unique<TfrmJBReportsMain>(AArguments, Catalogue);
     frmJBReportsMain = Window.get();
     return *Window;
   }

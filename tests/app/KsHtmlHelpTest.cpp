@@ -54,8 +54,12 @@ TEST_F(KsHtmlHelpTest, ALocalFileOpensWhereItIs) {
 TEST_F(KsHtmlHelpTest, AFileOnANetworkShareIsCopiedOnceAndTheCopyOpened) {
   const QByteArray contents(10000, 'x');  // more than one block
   const QString original = Write("share/Admin.chm", contents);
-  QFile(original).setFileTime(QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5)),
-                              QFileDevice::FileModificationTime);
+  {
+    QFile file(original);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5)),
+                                 QFileDevice::FileModificationTime));
+  }
   // Taken already: the copy gets a numbered name.
   Write("temp/Admin.chm", "someone else's");
   Help.SetHelpFile(original);

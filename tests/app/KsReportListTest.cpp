@@ -149,6 +149,7 @@ TEST_F(KsReportListTest, PrintingOpensTheFileThroughTheLibraryWithItemsDisabledM
 
 TEST_F(KsReportListTest, ACancelledPrintOpensNothingAndFreesTheItems) {
   List.SetReportNum("MAIN");
+  List.SetUniqueKey("KEY22");
   Build();
   bool after = false;
   List.BeforePrint = [](TKsReportList& sender) { sender.CancelPrint = true; };
@@ -189,7 +190,9 @@ TEST_F(KsReportListTest, ALibraryThatCannotBeLoadedIsReportedAndNothingIsAsked) 
 TEST(KsCrystalExTest, ALibraryWithoutTheRequiredProceduresIsRefused) {
   // Any real library of the process lacks them; the C library is always there.
   QString libc;
-  for (const TLoadedModule& module : LoadedModules().value())
+  const auto modules = LoadedModules();
+  ASSERT_TRUE(modules.has_value());
+  for (const TLoadedModule& module : *modules)
     if (module.Name.startsWith("libc.so")) libc = module.Path;
   ASSERT_FALSE(libc.isEmpty());
   try {

@@ -1,6 +1,7 @@
 #include "JBReportsMainTestDb.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QRect>

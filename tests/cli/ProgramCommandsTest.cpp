@@ -50,8 +50,8 @@ TEST(ProgramCommandsTest, VersionPrintsTheVersionBlockWithoutADisplay) {
   EXPECT_EQ(run.Err, "");
 }
 
-TEST(ProgramCommandsTest, CommandsNotInThisBuildSaySoAndFail) {
-  const TRun run = RunProgram({"run"});
+TEST(ProgramCommandsTest, RunIsNotInThisBuildAndSaysSo) {
+  const TRun run = RunProgram({"run", "ShortRptClick"});
   EXPECT_EQ(run.ExitCode, 2);
   EXPECT_TRUE(run.Err.contains("not available in this build")) << run.Err.toStdString();
 }
@@ -62,6 +62,12 @@ TEST(ProgramCommandsTest, ListPrintsTheCatalogueWithoutADisplay) {
   EXPECT_TRUE(run.Out.startsWith("MENU PATH")) << run.Out.toStdString();
   EXPECT_TRUE(run.Out.contains("\n219 entries: 209 shown, 10 hidden; ")) << run.Out.toStdString();
   EXPECT_EQ(run.Err, "");
+}
+
+TEST(ProgramCommandsTest, AnUnknownCommandLikeOptionIsRefused) {
+  const TRun run = RunProgram({"sql", "--bogus", "SELECT 1"});
+  EXPECT_EQ(run.ExitCode, 2);
+  EXPECT_TRUE(run.Err.contains("unknown option --bogus")) << run.Err.toStdString();
 }
 
 TEST(ProgramCommandsTest, TheWindowWithoutADisplaySaysWhyInsteadOfAborting) {
@@ -169,6 +175,25 @@ TEST_F(SqlCommandTest, AMissingDatabaseIsNotCreated) {
   EXPECT_EQ(run.ExitCode, 2);
   EXPECT_TRUE(run.Err.contains("not found")) << run.Err.toStdString();
   EXPECT_FALSE(QFile::exists(missing));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SqlTranslateTest, PrintsTheSqliteTextWithoutTouchingADatabase) {
+  const TRun run = RunProgram(
+      {"sql", "--translate", "SELECT TOP 2 Name FROM Jail..Sample (NOLOCK) WHERE ID = :ID"});
+  ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+  EXPECT_TRUE(run.Out.contains("-- ?1 = :ID\n")) << run.Out.toStdString();
+  EXPECT_TRUE(run.Out.contains("LIMIT 2;\n")) << run.Out.toStdString();
+  EXPECT_FALSE(run.Out.contains("NOLOCK", Qt::CaseInsensitive));
+  EXPECT_FALSE(run.Out.contains("Jail.."));
+
+  const TRun bad = RunProgram({"sql", "--translate", "SELEC 1"});
+  EXPECT_EQ(bad.ExitCode, 2);
+  EXPECT_EQ(bad.Out, "");
+  EXPECT_TRUE(bad.Err.contains("SELEC")) << bad.Err.toStdString();
 }
 
 }  // namespace

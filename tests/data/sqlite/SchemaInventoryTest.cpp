@@ -116,7 +116,8 @@ const TInventory kInventory[] = {
     {"JBDISPLN",
      "DISPLNNO,EVENTNO,BOOKNO,MNINO,INMATE_NAME,CELLNO,INCIDENT_DATE,INCIDENT_TIME,RULE_NUM,"
      "RULE_CHARGE,INMATE_STATEMENT,OTHER_FACTS,COMMITTEE_FINDINGS,24HRS_EXPIRED,24HRS_EXPIRED_NO,"
-     "HEARING_POSTPONED_INMATE_NA,INMATE_SIGNED_COMPCOPY_NO,SHIFTCOMMREVIEW_CMTS,INMATE_PRESENT_NO"},
+     "HEARING_POSTPONED_INMATE_NA,INMATE_SIGNED_COMPCOPY_NO,SHIFTCOMMREVIEW_CMTS,INMATE_PRESENT_"
+     "NO"},
     {"JBMEDVIS", "BOOKNO,MEDVISIT NO,MEDVISIT DATE,MEDVISIT TIME,VISIT REASON"},
     {"JBMEDS",
      "BOOKNO,MEDVISIT NO,PRESCRPTNO,PRESCRIPDATE,PRESCRIPTIME,PRESCRIBED BY,PRESCRIPTOTAL"},
@@ -210,7 +211,9 @@ class SchemaTest : public testing::Test {
     InstallTsqlLayer();
     ASSERT_TRUE(FDir.isValid());
     FDb = CreateSqliteDatabase(FDir.filePath(QStringLiteral("schema.db")));
+    FDb->StartTransaction();
     ApplyEmbeddedSchema(*FDb);
+    FDb->Commit();
   }
 
   // Column names of a table or view, in order.
@@ -266,8 +269,8 @@ TEST_F(SchemaTest, EveryJailTableCarriesAUniqueKeyOf22Characters) {
     if (!script.Name.startsWith(QLatin1Char('1'))) continue;  // the jail's own scripts
     for (auto it = create.globalMatch(script.Sql); it.hasNext();) {
       const QString table = it.next().captured(1);
-      const TDbResult key = Native(
-          "SELECT type FROM pragma_table_info(?1) WHERE upper(name) = 'UNIQUEKEY'", {table});
+      const TDbResult key =
+          Native("SELECT type FROM pragma_table_info(?1) WHERE upper(name) = 'UNIQUEKEY'", {table});
       if (key.Rows.empty() || !key.Rows[0][0].toString().contains(QLatin1String("(22)")))
         without << table;
     }
@@ -329,8 +332,7 @@ TEST_F(SchemaTest, TheBookingsViewListsEachBookingOnceAndTheCurrentRowWins) {
   Native(
       "INSERT INTO JBHISTO (BOOKNO, NAMERELEAS, FACICODE, RELDATE) VALUES "
       "('B2', 1, 'MAIN', '2015-03-05 00:00:00'), ('B3', 1, 'MAIN', '2015-03-06 00:00:00')");
-  const TDbResult all =
-      Native("SELECT BOOKNO, RELDATE FROM JailBook_JBHisto_View ORDER BY BOOKNO");
+  const TDbResult all = Native("SELECT BOOKNO, RELDATE FROM JailBook_JBHisto_View ORDER BY BOOKNO");
   ASSERT_EQ(all.Rows.size(), 3u);
   EXPECT_EQ(all.Rows[0][0].toString(), QStringLiteral("B1"));
   EXPECT_EQ(all.Rows[1][0].toString(), QStringLiteral("B2"));
