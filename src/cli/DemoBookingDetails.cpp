@@ -20,6 +20,12 @@ class TBookingDetailsWriter : public TDemoSubjectWriter {
   }
 
  private:
+  // Whole or half days.
+  double AdjustmentAmount() {
+    const double days = R.Int(1, 10);
+    return days + (R.Chance(0.3) ? 0.5 : 0.0);
+  }
+
   void WriteJurisdictions() {
     TDemoTableWriter w(C.Db(), QStringLiteral("JURISDICTIONHISTORY"));
     std::vector<const TDemoAgency*> billed;
@@ -73,7 +79,7 @@ class TBookingDetailsWriter : public TDemoSubjectWriter {
               .Set("ADJUSTMENTID", adjustmentId)
               .Set("ADJUSTMENTTIME",
                    k.Start.addSecs(qint64(R.Unit() * double(k.Start.secsTo(C.Now())))))
-              .Set("ADJUSTMENTAMOUNT", double(R.Int(1, 10)) + (R.Chance(0.3) ? 0.5 : 0.0))
+              .Set("ADJUSTMENTAMOUNT", AdjustmentAmount())
               .Set("ADJUSTMENTKIND", kind)
               .Set("ADJUSTERNAME", who.FullName())
               .Set("ADJUSTERID", who.PerNo)

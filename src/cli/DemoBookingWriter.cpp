@@ -71,6 +71,13 @@ const TDemoCaseStatus* FindStatus(const QString& code) {
   return nullptr;
 }
 
+// Seven digits, a letter and two digits.
+QString FbiNumber(TDemoRandom& r) {
+  QString number = r.Digits(7);
+  number += QChar('A' + r.Int(0, 25));
+  return number + r.Digits(2);
+}
+
 QString InmateStatus(const TDemoBooking& b) {
   if (b.Jurisdiction.contains(QLatin1String("MARSHAL")) ||
       b.Jurisdiction.contains(QLatin1String("IMMIGRATION")))
@@ -191,10 +198,7 @@ void FillBooking(TDemoTableWriter& w, const TDemoContext& c, TDemoRandom& r,
       .Set("LASTRECLASSTIME",
            b.LastReclass.isValid() ? QVariant(DemoTime::TimeOf(b.LastReclass)) : QVariant())
       .Set("SID", QStringLiteral("FL") + r.Digits(8))
-      .Set("FBI_ID", r.Chance(0.8)
-                         ? QVariant(r.Digits(7) +
-                                    QLatin1Char(QChar('A' + r.Int(0, 25)).toLatin1()) + r.Digits(2))
-                         : QVariant())
+      .Set("FBI_ID", r.Chance(0.8) ? QVariant(FbiNumber(r)) : QVariant())
       .Set("OCA_ID", QStringLiteral("%1-%2").arg(b.Booked.date().year()).arg(r.Digits(6)))
       .Set("WEEKENER", b.Weekender)
       .Set("PRINTS", true)

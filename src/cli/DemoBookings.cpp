@@ -46,7 +46,8 @@ class TPopulationBuilder {
   QDateTime At(const QDate& day) {
     static const std::vector<int> kHourWeights = {6, 6, 5, 4, 3, 2, 2, 2, 3, 3, 4, 4,
                                                   4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 8, 7};
-    return DemoTime::At(day, R.Weighted(kHourWeights), R.Int(0, 59));
+    const int hour = R.Weighted(kHourWeights);
+    return DemoTime::At(day, hour, R.Int(0, 59));
   }
 
   int PersonFor(TDemoPersonKind kind, const QDateTime& from, const QDateTime& to, double reuse) {
@@ -124,7 +125,10 @@ class TPopulationBuilder {
         b.Booked = DemoTime::At(friday, 18, R.Int(0, 25));
       } else {
         b.Booked = At(today.addDays(-daysAgo));
-        if (b.Booked >= C.Now()) b.Booked = DemoTime::At(today, R.Int(0, 5), R.Int(0, 59));
+        if (b.Booked >= C.Now()) {
+          const int hour = R.Int(0, 5);
+          b.Booked = DemoTime::At(today, hour, R.Int(0, 59));
+        }
       }
       b.Juvenile = kind == TDemoPersonKind::Juvenile;
       b.Person = PersonFor(kind, b.Booked, QDateTime(), 0.15);
@@ -363,8 +367,12 @@ class TPopulationBuilder {
     c.Credit = double(b.Booked.secsTo(c.Start)) / 86400.0;
     if (inCustody) {
       // Most are still serving; a few are due out in the coming week.
-      c.End = R.Chance(0.15) ? DemoTime::At(C.Today().addDays(R.Int(0, 7)), R.Int(7, 17))
-                             : C.Now().addDays(R.Int(8, felony ? 700 : 300));
+      if (R.Chance(0.15)) {
+        const QDate due = C.Today().addDays(R.Int(0, 7));
+        c.End = DemoTime::At(due, R.Int(7, 17));
+      } else {
+        c.End = C.Now().addDays(R.Int(8, felony ? 700 : 300));
+      }
     } else {
       c.End = b.Released;
     }

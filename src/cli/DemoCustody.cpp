@@ -119,7 +119,8 @@ class TCustodyWriter : public TDemoSubjectWriter {
         a.Place = QStringLiteral("COUNTY COURTHOUSE");
       } else {
         // Hospital trips run into the night now and then.
-        a.Out = DemoTime::At(day.date(), R.Chance(0.3) ? 22 : 13, R.Int(0, 50));
+        const int hour = R.Chance(0.3) ? 22 : 13;
+        a.Out = DemoTime::At(day.date(), hour, R.Int(0, 50));
         a.OutReason = R.Chance(0.6) ? Hospital : Medical;
         a.In = a.Out.addSecs(60 * qint64(R.Int(120, 400)));
         a.Place = a.OutReason == Hospital ? QStringLiteral("REGIONAL HOSPITAL")
@@ -338,22 +339,26 @@ class TCustodyWriter : public TDemoSubjectWriter {
             FFirstAppearanceToday && b.Booked.date() >= C.Today().addDays(-1) && R.Chance(0.3);
         const QDate day = tomorrow ? C.Today().addDays(1) : C.Today();
         FFirstAppearanceToday |= !tomorrow;
-        Trip(b, order, DemoTime::At(day, R.Chance(0.5) ? 9 : 13, 30),
-             R.Chance(0.7) ? QStringLiteral("COUNTY COURTHOUSE") : QStringLiteral("CIRCUIT COURT"),
-             true, 0);
+        const QDateTime when = DemoTime::At(day, R.Chance(0.5) ? 9 : 13, 30);
+        const QString court =
+            R.Chance(0.7) ? QStringLiteral("COUNTY COURTHOUSE") : QStringLiteral("CIRCUIT COURT");
+        Trip(b, order, when, court, true, 0);
       }
       if (R.Chance(0.3)) {
-        const QDateTime when = DemoTime::At(C.Today().addDays(R.Int(0, 14)),
-                                            R.Pick({8, 9, 10, 13, 14}), R.Pick({0, 15, 30}));
+        const QDate day = C.Today().addDays(R.Int(0, 14));
+        const int hour = R.Pick({8, 9, 10, 13, 14});
+        const QDateTime when = DemoTime::At(day, hour, R.Pick({0, 15, 30}));
         const char* dest = R.Pick({"COUNTY COURTHOUSE", "CIRCUIT COURT", "REGIONAL HOSPITAL",
                                    "DENTAL CLINIC", "FEDERAL COURT", "STATE RECEPTION"});
         Trip(b, order, when, QLatin1String(dest), false, R.Weighted({62, 20, 0, 10, 8}));
       }
       if (R.Chance(0.05)) {
         // Requested, not yet scheduled.
-        Move(b, order, C.Now().addDays(-R.Int(0, 5)).addSecs(-60 * qint64(R.Int(1, 600))),
-             QDateTime(),
-             QLatin1String(R.Pick({"DENTAL CLINIC", "REGIONAL HOSPITAL", "STATE RECEPTION"})));
+        const QDateTime requested =
+            C.Now().addDays(-R.Int(0, 5)).addSecs(-60 * qint64(R.Int(1, 600)));
+        const QString dest =
+            QLatin1String(R.Pick({"DENTAL CLINIC", "REGIONAL HOSPITAL", "STATE RECEPTION"}));
+        Move(b, order, requested, QDateTime(), dest);
         FMoves.Set("TRANSREQ", true).Set("COMPLETE", false).Set("CANCELED", false);
         FMoves.Set("COMMENTS", R.Chance(0.5)
                                    ? QVariant(QStringLiteral("Awaiting appointment date."))
@@ -362,8 +367,8 @@ class TCustodyWriter : public TDemoSubjectWriter {
       }
     } else if (R.Chance(0.03)) {
       // A trip scheduled before release that nobody closed.
-      Trip(b, order, b.Released.addDays(-R.Int(1, 5)), QStringLiteral("COUNTY COURTHOUSE"),
-           R.Chance(0.3), 0);
+      const QDateTime when = b.Released.addDays(-R.Int(1, 5));
+      Trip(b, order, when, QStringLiteral("COUNTY COURTHOUSE"), R.Chance(0.3), 0);
     }
   }
 

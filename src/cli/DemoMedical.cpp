@@ -230,8 +230,8 @@ class TMedicalWriter {
           FItems.Insert();
           // Daily doses, as far as the stay lasted.
           for (int d = 0; d < days; ++d) {
-            const QDateTime given =
-                DemoTime::At(at.date().addDays(d + 1), R.Pick({8, 20}), R.Int(0, 30));
+            const int hour = R.Pick({8, 20});
+            const QDateTime given = DemoTime::At(at.date().addDays(d + 1), hour, R.Int(0, 30));
             if (given >= end) break;
             FDispensings.Set("BOOKNO", b.BookNo)
                 .Set("PRESCRPTNO", prescription)
@@ -293,9 +293,12 @@ class TMedicalWriter {
       if (R.Chance(0.4)) {
         // Pending appointments lie ahead of inmates in custody.
         const bool pending = b.InCustody() && R.Chance(0.6);
-        const QDateTime when =
-            pending ? DemoTime::At(C.Today().addDays(R.Int(0, 30)), R.Int(8, 15), R.Pick({0, 30}))
-                    : at.addDays(R.Int(3, 14));
+        QDateTime when = at.addDays(R.Int(3, 14));
+        if (pending) {
+          const QDate day = C.Today().addDays(R.Int(0, 30));
+          const int hour = R.Int(8, 15);
+          when = DemoTime::At(day, hour, R.Pick({0, 30}));
+        }
         if (!pending && when >= end) continue;
         FAppointments.Set("BOOKNO", b.BookNo)
             .Set("MEDVISIT NO", visitNo)

@@ -12,6 +12,12 @@ class TPropertyWriter : public TDemoSubjectWriter {
  public:
   explicit TPropertyWriter(TDemoContext& context) : TDemoSubjectWriter(context, "property") {}
 
+  // Dollars and quarters.
+  double CashAmount() {
+    const double dollars = R.Int(1, 400);
+    return dollars + 0.25 * R.Int(0, 3);
+  }
+
   void Write() {
     TDemoTableWriter records(C.Db(), QStringLiteral("JBIPROP"));
     TDemoTableWriter items(C.Db(), QStringLiteral("JBPITEMS"));
@@ -84,8 +90,7 @@ class TPropertyWriter : public TDemoSubjectWriter {
               .Set("COMMENTS", R.Chance(0.2) ? QVariant(DemoRtf(QStringLiteral("Worn condition.")))
                                              : QVariant())
               .Set("CASH", cash)
-              .Set("CASHAMOUNT",
-                   cash ? QVariant(double(R.Int(1, 400)) + 0.25 * R.Int(0, 3)) : QVariant())
+              .Set("CASHAMOUNT", cash ? QVariant(CashAmount()) : QVariant())
               .Set("CHECK", false)
               .Set("MONEYORDER", false)
               .Set("RELEASE", !b.InCustody())

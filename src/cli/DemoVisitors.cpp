@@ -133,8 +133,8 @@ class TVisitorsWriter : public TDemoSubjectWriter {
     const int cell = b.InCustody() ? b.Bed : b.HistoryCell;
     for (int n = R.Int(0, 5); n > 0; --n) {
       const QDate day = start.addSecs(qint64(R.Unit() * double(start.secsTo(end)))).date();
-      const QDateTime in =
-          DemoTime::At(day, R.Pick({9, 10, 13, 14, 15, 18}), R.Pick({0, 5, 30, 35}));
+      const int hour = R.Pick({9, 10, 13, 14, 15, 18});
+      const QDateTime in = DemoTime::At(day, hour, R.Pick({0, 5, 30, 35}));
       if (in <= b.Booked || in >= end) continue;
       const QString key = R.Key();
       visits.Set("BOOKNO", b.BookNo)

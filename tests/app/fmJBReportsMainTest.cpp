@@ -2,11 +2,15 @@
 
 #include "app/fmJail_Progress.h"
 #include "app/utKsReportList.h"
+#include "reports/framework/ParameterDialogs.h"
+#include "reports/framework/ScriptedParameterDialogs.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -160,6 +164,62 @@ TEST_F(JBReportsMainShowTest, FillsStatusBarCaptionAndTheDatabaseDrivenMenus) {
   EXPECT_EQ(window.DropDownMenu("MiscReports")->actions().last()->text(), "Census");
   EXPECT_EQ(window.KsJailBookMiscRpts->DefaultReport()->ParamValues.toString(), "MAIN");
   EXPECT_EQ(window.DropDownMenu("MiscCharts")->actions().last()->text(), "Bed Chart");
+}
+
+// The census asked before any Misc Reports report prints goes into the
+// default report's parameters.
+class JBReportsMainCensusTest : public JBReportsMainTestDb {
+ public:
+  void SetUp() override {
+    JBReportsMainTestDb::SetUp();
+    ASSERT_TRUE(LogDir.isValid());
+    qputenv("TH_FAKE_REPORT_LOG", LogDir.filePath("calls.log").toLocal8Bit());
+    Db->Exec(
+        "INSERT INTO CfgReports (UniqueKey, Title, FileName, SingleRecordRpt, "
+        "ReportNumParamName) VALUES ('R1', 'Census', 'census.rpt', 1, "
+        "'FACILITY;START;END;STARTTEXT;ENDTEXT')");
+    Db->Exec(
+        "INSERT INTO CfgReportApplicability (FK_Report, ProgramGroup, ReportType, "
+        "DefaultReport) VALUES ('R1', 'JAIL', 'JAILBOOKMISC', 1)");
+  }
+  void TearDown() override {
+    qunsetenv("TH_FAKE_REPORT_LOG");
+    JBReportsMainTestDb::TearDown();
+  }
+
+  QStringList LibraryCalls() const {
+    QFile file(LogDir.filePath("calls.log"));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+  }
+
+  QTemporaryDir LogDir;
+  TScriptedParameterDialogs ParameterAnswers;
+  TParameterDialogsScope ParameterScope{ParameterAnswers};
+};
+
+TEST_F(JBReportsMainCensusTest, TheChosenRangeRunsToTheEndOfItsLastDay) {
+  TfrmJBReportsMain& window = ShownWindow();
+  window.KsJailBookMiscRpts->LibraryName = TH_FAKE_REPORT_LIBRARY;
+  ParameterAnswers.SetAnswer("from", "03/05/2015");
+  ParameterAnswers.SetAnswer("to", "03/06/2015");
+  window.DropDownMenu("MiscReports")->actions().last()->trigger();
+
+  const QStringList calls = LibraryCalls();
+  ASSERT_EQ(calls.size(), 4) << calls.join('\n').toStdString();
+  EXPECT_EQ(calls[3],
+            "Parameters|FACILITY=MAIN\r\nSTART=03/05/2015\r\nEND=03/07/2015\r\n"
+            "STARTTEXT=03/05/2015\r\nENDTEXT=03/07/2015\r");
+}
+
+TEST_F(JBReportsMainCensusTest, ACancelledCensusOpensNothing) {
+  TfrmJBReportsMain& window = ShownWindow();
+  window.KsJailBookMiscRpts->LibraryName = TH_FAKE_REPORT_LIBRARY;
+  ParameterAnswers.SetAnswer("cancel", "yes");
+  QAction* census = window.DropDownMenu("MiscReports")->actions().last();
+  census->trigger();
+  EXPECT_TRUE(LibraryCalls().isEmpty());
+  EXPECT_TRUE(census->isEnabled());
 }
 
 TEST_F(JBReportsMainShowTest, JuvenileRestrictionDisablesTwelveButtons) {
