@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,8 +25,6 @@
 #include <QStatusBar>
 #include <QSysInfo>
 #include <QVBoxLayout>
-
-#include <memory>
 
 QPointer<TfrmJBReportsMain> frmJBReportsMain;
 
@@ -458,9 +455,9 @@ void TfrmJBReportsMain::FormShow() {
   } catch (const std::exception& e) {
     UserPrompts().ShowWarning(QStringLiteral("Abnormal Load Error [ ") + ExceptionMessage(e) +
                               QStringLiteral(" ] Application Will Be Closed"));
-    // The message loop may not have started yet; ending it once it runs.
-    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
-                              Qt::QueuedConnection);
+    // Closing the main window ends the program; queued, because the message
+    // loop may not run yet and the window is still being shown.
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
   }
 }
 
