@@ -55,7 +55,7 @@ class TDemoContext {
   QDateTime FNow;
 };
 
-// Date-time values as the suite stores them (naive, UTC spec).
+// Date-time values as the suite stores them: naive, carried with Qt::UTC.
 namespace DemoTime {
 QDateTime At(const QDate& date, int hour = 0, int minute = 0, int second = 0);
 // Midnight of the moment's day: the date columns.
