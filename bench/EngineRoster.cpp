@@ -104,13 +104,13 @@ struct TRoster {
     TLayoutBuilder b(Report);
     b.Letter().Landscape().Margins(6.35).Pipeline(&RowPipe).Title("Active Inmate Roster");
     auto header = b.PageHeader(0);
-    TAgencyHeaderSpec spec;
-    spec.AgencyName = "Tally County Sheriff's Office";
-    spec.LogoPipeline = &LogoPipe;
-    spec.Title = "Active Inmate Roster";
-    spec.TitlePoints = 13;
-    spec.FacilityPipeline = &RowPipe;
-    const TAgencyHeader agency = AddAgencyHeader(header, spec);
+    TAgencyHeaderSpec headerSpec;
+    headerSpec.AgencyName = "Tally County Sheriff's Office";
+    headerSpec.LogoPipeline = &LogoPipe;
+    headerSpec.Title = "Active Inmate Roster";
+    headerSpec.TitlePoints = 13;
+    headerSpec.FacilityPipeline = &RowPipe;
+    const TAgencyHeader agency = AddAgencyHeader(header, headerSpec);
     AddColumnCaptions(header, agency.BottomMm + 0.5,
                       {{"Name", 0, 55},
                        {"MNI No", 56, 16},

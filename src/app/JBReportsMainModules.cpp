@@ -1,4 +1,5 @@
 #include "app/JBReportsMainModules.h"
+#include "data/KsSQLText.h"
 
 #include "config/KsConfigInfo.h"
 #include "config/dmJailAdminReportsConfig.h"
@@ -106,7 +107,7 @@ int TJBReportsMainModules::CountInmatesInJail(const QString& AFacilityId) {
   ResetScratchQuery(query);
   query.SQL().Add(QStringLiteral("SELECT Count(BOOKNO) As InmatesInJail FROM JBHISTO "
                                  "(READUNCOMMITTED) WHERE NAMERELEAS = 1 AND FACICODE = ") +
-                  QuotedSqlString(AFacilityId));
+                  KsSQLText::QuotedStr(AFacilityId));
   query.Open();
   const int count = query.FieldByName(QStringLiteral("InmatesInJail")).AsInteger();
   query.Close();

@@ -1,4 +1,5 @@
 #include "app/utKsReportList.h"
+#include "data/KsSQLText.h"
 
 #include "app/HandlerGuard.h"
 #include "app/utKsCrystalEx.h"
@@ -100,7 +101,7 @@ QString TKsReportList::ReportsQueryText() {
 QString TKsReportList::ReportTypeMacro(const QStringList& AReportTypes) {
   if (AReportTypes.isEmpty()) return {};
   QStringList quoted;
-  for (const QString& type : AReportTypes) quoted << QuotedSqlString(type);
+  for (const QString& type : AReportTypes) quoted << KsSQLText::QuotedStr(type);
   return QStringLiteral("AND U.ReportType IN (") + quoted.join(QLatin1Char(',')) + QLatin1Char(')');
 }
 

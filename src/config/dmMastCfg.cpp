@@ -1,4 +1,5 @@
 #include "config/dmMastCfg.h"
+#include "data/KsNewRecordKey.h"
 
 #include "config/KsConfigInfo.h"
 #include "config/KsMemIniFile.h"
@@ -39,14 +40,6 @@ const QHash<QString, QString>& AgencyColumns() {
       {QStringLiteral("POPULATION"), QStringLiteral("Pop_Served")},
   };
   return columns;
-}
-
-// Every record a table of the module inserts gets a fresh key.
-void GiveNewRecordsAKey(TKsCustomDataSet& table) {
-  table.OnNewRecord = [](TKsCustomDataSet& dataSet) {
-    if (TField* key = dataSet.FindField(QStringLiteral("UNIQUEKEY")))
-      key->SetAsString(NewUniqueKey());
-  };
 }
 
 // Leaves the table unfiltered whatever happened while it was filtered.
@@ -90,7 +83,7 @@ TdtmMastCfg::TdtmMastCfg(TKsCustomConfigInfo* AConfigInfo) : FKsConfigInfo(AConf
   tblCfgChoices.SetTableName(QStringLiteral("CfgChoices"));
   for (TKsCustomDataSet* table :
        std::initializer_list<TKsCustomDataSet*>{&tblCFGAGNCY, &tblEmpMast, &tblCfgChoices})
-    GiveNewRecordsAKey(*table);
+    GiveNewRecordsAUniqueKey(*table);
 
   tblCFGLOGO.SQL().SetLines({QStringLiteral("SELECT L.*"), QStringLiteral("FROM CFGLOGO L"),
                              QStringLiteral("LEFT JOIN CFGAGNCY A"),

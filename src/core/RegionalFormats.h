@@ -54,7 +54,7 @@ QString DateTimeToStr(const QDateTime& value);  // short date, long time unless 
 bool TryStrToDate(const QString& text, QDate& value);
 // h:nn[:ss[.zzz]] with an optional AM/PM (or A/P); 24-hour without it.
 bool TryStrToTime(const QString& text, QTime& value);
-// A date, blanks, then an optional time. The result is a naive date-time (UTC spec).
+// A date, blanks, then an optional time. The result is a naive date-time (carried as UTC).
 bool TryStrToDateTime(const QString& text, QDateTime& value);
 
 // The throwing forms, with the texts "'<text>' is not a valid date" (time,

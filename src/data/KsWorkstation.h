@@ -10,5 +10,5 @@ QString WorkstationUserName();
 QString WorkstationComputerName();
 QString RunningProgramFileName();
 
-// The workstation's clock as a naive date-time (UTC spec, never shifted).
+// The workstation's clock as a naive date-time (carried as UTC, never shifted).
 QDateTime WorkstationNow();

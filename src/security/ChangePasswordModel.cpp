@@ -1,4 +1,5 @@
 #include "security/ChangePasswordModel.h"
+#include "data/KsSQLText.h"
 
 #include "core/UserPrompts.h"
 #include "security/LoginDialogModel.h"
@@ -14,7 +15,7 @@ QString TChangePasswordModel::DefaultMessage() {
 void TChangePasswordModel::SetUserName(const QString& AUserName) {
   const QString name = AUserName.toUpper();
   if (!FAccess.CheckUserExists(name))
-    throw EUserDoesNotExist(QStringLiteral("User ") + QuotedSqlString(name) +
+    throw EUserDoesNotExist(QStringLiteral("User ") + KsSQLText::QuotedStr(name) +
                             QStringLiteral(" does not exist."));
   FUserName = name;
 }

@@ -1,4 +1,5 @@
 #include "security/dmAccess.h"
+#include "data/KsSQLText.h"
 
 #include "config/KsConfigInfo.h"
 #include "config/KsMemIniFile.h"
@@ -68,12 +69,6 @@ QString ProcessLoginName() {
   for (const char* variable : {"LOGNAME", "USER"})
     if (const QString name = qEnvironmentVariable(variable); !name.isEmpty()) return name;
   return QString();
-}
-
-QString QuotedSqlString(const QString& AText) {
-  QString quoted = AText;
-  quoted.replace(QLatin1Char('\''), QLatin1String("''"));
-  return QLatin1Char('\'') + quoted + QLatin1Char('\'');
 }
 
 TdtmAccess::TdtmAccess() : FOwnConfigInfo(std::make_unique<TKsConfigInfo>()) {
@@ -384,7 +379,7 @@ bool TdtmAccess::CheckUserExists(const QString& sLoginName) {
   query->SetReadOnly(true);
   query->SQL().SetLines({
       QStringLiteral("SELECT /* 000042-000000 */ UserName, PerNo  FROM USERS (readuncommitted)"),
-      QStringLiteral("where USERNAME = ") + QuotedSqlString(sLoginName),
+      QStringLiteral("where USERNAME = ") + KsSQLText::QuotedStr(sLoginName),
   });
   query->Open();
   const bool exists = !query->IsEmpty();
@@ -467,7 +462,7 @@ QString TdtmAccess::GetPrimaryAgency() {
 QString TdtmAccess::GetAgencyNameFromAbrev(const QString& sAgencyAbrev) {
   // Quoted, so that an abbreviation holding a quote cannot break the statement.
   return ScalarText(&dbCFG, QStringLiteral("SELECT ORG FROM CFGAGNCY WHERE ORG_ABBREV = ") +
-                                QuotedSqlString(sAgencyAbrev));
+                                KsSQLText::QuotedStr(sAgencyAbrev));
 }
 
 QString TdtmAccess::GetPrimaryAgencyState(const QString& sAgencyAbbrev) {

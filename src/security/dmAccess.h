@@ -155,6 +155,3 @@ extern TdtmAccess* dtmAccess;
 // The login name of the running process, from the user database of the
 // system; empty when it cannot be found.
 QString ProcessLoginName();
-
-// A text as an SQL string literal: in single quotes, inner quotes doubled.
-QString QuotedSqlString(const QString& AText);

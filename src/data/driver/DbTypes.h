@@ -70,7 +70,7 @@ QString DateTimeToCanonical(const QDateTime& value);
 // Parses the canonical form (and "YYYY-MM-DD" / "YYYY-MM-DDTHH:MM:SS");
 // an invalid QDateTime when the text is not a date-time.
 QDateTime CanonicalToDateTime(const QString& text);
-// A naive date-time (UTC spec, see above).
+// A naive date-time (carried as UTC, see above).
 QDateTime MakeDateTime(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0);
 bool IsNull(const QVariant& v);
 

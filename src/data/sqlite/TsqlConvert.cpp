@@ -144,12 +144,13 @@ QString NumberText(sqlite3_value* v) {
 }
 
 // The length in "varchar(30)" / "char(10)"; -1 when none.
-int TypeLength(const char* spec) {
-  const char* open = std::strchr(spec, '(');
+int TypeLength(const char* typeName) {
+  const char* open = std::strchr(typeName, '(');
   return open ? std::atoi(open + 1) : -1;
 }
 
-void ToText(sqlite3_context* ctx, sqlite3_value* v, const char* spec, int style, bool hasStyle) {
+void ToText(sqlite3_context* ctx, sqlite3_value* v, const char* typeName, int style,
+            bool hasStyle) {
   QString text;
   int64_t ms = 0;
   if (IsNumber(v)) {
@@ -169,15 +170,15 @@ void ToText(sqlite3_context* ctx, sqlite3_value* v, const char* spec, int style,
   } else {
     text = Text(v);
   }
-  const int length = TypeLength(spec);
+  const int length = TypeLength(typeName);
   if (length >= 0) {
     if (text.size() > length) text.truncate(length);
-    if (std::strncmp(spec, "char", 4) == 0) text = text.leftJustified(length, u' ');
+    if (std::strncmp(typeName, "char", 4) == 0) text = text.leftJustified(length, u' ');
   }
   ResultString(ctx, text);
 }
 
-void ToDateTime(sqlite3_context* ctx, sqlite3_value* v, const char* spec, int style,
+void ToDateTime(sqlite3_context* ctx, sqlite3_value* v, const char* typeName, int style,
                 bool hasStyle) {
   int64_t ms = 0;
   bool ok = false;
@@ -192,8 +193,8 @@ void ToDateTime(sqlite3_context* ctx, sqlite3_value* v, const char* spec, int st
   }
   const int64_t day = ms >= 0 ? ms / TsqlDateTime::kMsPerDay
                               : -((-ms + TsqlDateTime::kMsPerDay - 1) / TsqlDateTime::kMsPerDay);
-  if (std::strcmp(spec, "date") == 0) ms = day * TsqlDateTime::kMsPerDay;
-  if (std::strcmp(spec, "time") == 0) ms -= day * TsqlDateTime::kMsPerDay;
+  if (std::strcmp(typeName, "date") == 0) ms = day * TsqlDateTime::kMsPerDay;
+  if (std::strcmp(typeName, "time") == 0) ms -= day * TsqlDateTime::kMsPerDay;
   ResultDateTime(ctx, ms);
 }
 
@@ -232,23 +233,24 @@ bool NumberValue(sqlite3_context* ctx, sqlite3_value* v, const char* target, boo
   return false;
 }
 
-void Convert(sqlite3_context* ctx, sqlite3_value* v, const char* spec, sqlite3_value* styleArg) {
+void Convert(sqlite3_context* ctx, sqlite3_value* v, const char* typeName,
+             sqlite3_value* styleArg) {
   if (IsNull(v)) return sqlite3_result_null(ctx);
   const bool hasStyle = styleArg && !IsNull(styleArg);
   const int style = hasStyle ? sqlite3_value_int(styleArg) : 0;
-  if (std::strncmp(spec, "varchar", 7) == 0 || std::strncmp(spec, "char", 4) == 0)
-    return ToText(ctx, v, spec, style, hasStyle);
-  if (std::strcmp(spec, "datetime") == 0 || std::strcmp(spec, "date") == 0 ||
-      std::strcmp(spec, "time") == 0)
-    return ToDateTime(ctx, v, spec, style, hasStyle);
-  if (std::strcmp(spec, "binary") == 0) {
+  if (std::strncmp(typeName, "varchar", 7) == 0 || std::strncmp(typeName, "char", 4) == 0)
+    return ToText(ctx, v, typeName, style, hasStyle);
+  if (std::strcmp(typeName, "datetime") == 0 || std::strcmp(typeName, "date") == 0 ||
+      std::strcmp(typeName, "time") == 0)
+    return ToDateTime(ctx, v, typeName, style, hasStyle);
+  if (std::strcmp(typeName, "binary") == 0) {
     if (sqlite3_value_type(v) == SQLITE_BLOB) return sqlite3_result_value(ctx, v);
     const QByteArray bytes = Text(v).toUtf8();
     sqlite3_result_blob(ctx, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
     return;
   }
-  if (std::strcmp(spec, "variant") == 0) return sqlite3_result_value(ctx, v);
-  if (std::strcmp(spec, "bit") == 0) {
+  if (std::strcmp(typeName, "variant") == 0) return sqlite3_result_value(ctx, v);
+  if (std::strcmp(typeName, "bit") == 0) {
     if (sqlite3_value_type(v) == SQLITE_TEXT) {
       const QString t = Text(v).trimmed();
       if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
@@ -266,7 +268,7 @@ void Convert(sqlite3_context* ctx, sqlite3_value* v, const char* spec, sqlite3_v
   bool isInteger = false;
   int64_t integer = 0;
   double real = 0;
-  if (std::strcmp(spec, "int") == 0) {
+  if (std::strcmp(typeName, "int") == 0) {
     if (!NumberValue(ctx, v, "int", isInteger, integer, real)) return;
     int64_t ms = 0;
     if (CanonicalDateTime(v, ms))  // a date-time rounds to the nearest day
@@ -276,15 +278,15 @@ void Convert(sqlite3_context* ctx, sqlite3_value* v, const char* spec, sqlite3_v
     sqlite3_result_int64(ctx, integer);
     return;
   }
-  if (std::strcmp(spec, "float") == 0) {
+  if (std::strcmp(typeName, "float") == 0) {
     if (!NumberValue(ctx, v, "float", isInteger, integer, real)) return;
     sqlite3_result_double(ctx, real);
     return;
   }
-  if (std::strcmp(spec, "money") == 0 || std::strncmp(spec, "decimal", 7) == 0) {
-    if (!NumberValue(ctx, v, spec, isInteger, integer, real)) return;
+  if (std::strcmp(typeName, "money") == 0 || std::strncmp(typeName, "decimal", 7) == 0) {
+    if (!NumberValue(ctx, v, typeName, isInteger, integer, real)) return;
     if (isInteger) return sqlite3_result_int64(ctx, integer);
-    const int scale = std::strcmp(spec, "money") == 0 ? 4 : std::max(0, TypeLength(spec));
+    const int scale = std::strcmp(typeName, "money") == 0 ? 4 : std::max(0, TypeLength(typeName));
     const double factor = std::pow(10.0, scale);
     const double scaled = real * factor;
     const double rounded =
@@ -293,17 +295,17 @@ void Convert(sqlite3_context* ctx, sqlite3_value* v, const char* spec, sqlite3_v
     sqlite3_result_double(ctx, rounded);
     return;
   }
-  Error(ctx, QStringLiteral("Unknown conversion target '%1'.").arg(QString::fromLatin1(spec)));
+  Error(ctx, QStringLiteral("Unknown conversion target '%1'.").arg(QString::fromLatin1(typeName)));
 }
 
 void Cast(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  const char* spec = reinterpret_cast<const char*>(sqlite3_value_text(argv[1]));
-  Convert(ctx, argv[0], spec ? spec : "", nullptr);
+  const char* typeName = reinterpret_cast<const char*>(sqlite3_value_text(argv[1]));
+  Convert(ctx, argv[0], typeName ? typeName : "", nullptr);
 }
 
 void ConvertFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-  const char* spec = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
-  Convert(ctx, argv[1], spec ? spec : "", argc > 2 ? argv[2] : nullptr);
+  const char* typeName = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+  Convert(ctx, argv[1], typeName ? typeName : "", argc > 2 ? argv[2] : nullptr);
 }
 
 }  // namespace

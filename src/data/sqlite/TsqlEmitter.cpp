@@ -860,14 +860,14 @@ void TWriter::EmitAssignment(const TTsqlDeclaration& d) {
     return;
   }
   bool known = false;
-  const QString spec = d.Type.Name.isEmpty() ? QString() : NormalizeType(d.Type, known);
+  const QString typeText = d.Type.Name.isEmpty() ? QString() : NormalizeType(d.Type, known);
   if (!known) {
     EmitExpr(*d.Value);
     return;
   }
   FOut += QStringLiteral("ts_cast(");
   EmitExpr(*d.Value);
-  FOut += QStringLiteral(", ") + QuoteString(spec) + u')';
+  FOut += QStringLiteral(", ") + QuoteString(typeText) + u')';
 }
 
 // ---------------------------------------------------------------- queries
@@ -1230,13 +1230,13 @@ void TWriter::EmitExpr(const TTsqlExpr& e) {
       return;
     case TTsqlExprKind::Cast:
     case TTsqlExprKind::Convert: {
-      const QString spec = TypeSpec(e.Type, e.Offset);
+      const QString typeText = TypeSpec(e.Type, e.Offset);
       if (e.Kind == TTsqlExprKind::Cast) {
         FOut += QStringLiteral("ts_cast(");
         EmitExpr(*e.Args[0]);
-        FOut += QStringLiteral(", ") + QuoteString(spec) + u')';
+        FOut += QStringLiteral(", ") + QuoteString(typeText) + u')';
       } else {
-        FOut += QStringLiteral("ts_convert(") + QuoteString(spec) + QStringLiteral(", ");
+        FOut += QStringLiteral("ts_convert(") + QuoteString(typeText) + QStringLiteral(", ");
         EmitArgs(e.Args, 0);
         FOut += u')';
       }
@@ -1349,9 +1349,9 @@ void TWriter::EmitExpr(const TTsqlExpr& e) {
 
 QString TWriter::TypeSpec(const TTsqlTypeName& type, int offset) const {
   bool known = false;
-  const QString spec = NormalizeType(type, known);
+  const QString typeText = NormalizeType(type, known);
   if (!known) Fail(QStringLiteral("unsupported construct data type %1").arg(type.Name), offset);
-  return spec;
+  return typeText;
 }
 
 void TWriter::EmitFunction(const TTsqlExpr& e) {
