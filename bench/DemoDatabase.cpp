@@ -4,7 +4,7 @@
 // Target: the default scale in under 10 s.
 
 #include "cli/DemoDatabase.h"
-#include "app/EmbeddedDatabaseSupport.h"
+#include "data/sqlite/EmbeddedDatabaseSupport.h"
 #include "data/sqlite/EmbeddedSchema.h"
 #include "data/sqlite/SqliteConnection.h"
 

@@ -1,5 +1,5 @@
 // Program entry: the headless commands, or the windowed program.
-#include "app/EmbeddedDatabaseSupport.h"
+#include "data/sqlite/EmbeddedDatabaseSupport.h"
 #include "app/ProgramStartup.h"
 #include "cli/CommandLine.h"
 

@@ -334,6 +334,12 @@ TField& TKsCustomDataSet::FieldByName(const QString& name) const {
   DatabaseError(QStringLiteral("Field '%1' not found").arg(name));
 }
 
+QVariant TKsCustomDataSet::RowValue(int row, int field) const {
+  if (!Active() || row < 0 || row >= int(FView.size()) || field < 0) return QVariant();
+  const TRow& values = *FView[size_t(row)];
+  return size_t(field) < values.size() ? values[size_t(field)] : QVariant();
+}
+
 QVariant TKsCustomDataSet::FieldData(int index) const {
   const size_t i = size_t(index);
   if (FFilterRow) return i < FFilterRow->size() ? (*FFilterRow)[i] : QVariant();

@@ -131,6 +131,9 @@ class TKsCustomDataSet {
   bool Bof() const { return FBof; }
   int RecordCount() const;
   bool IsEmpty() const { return RecordCount() == 0; }
+  // A field of a row of the current view (0-based) without moving the
+  // cursor, so report pipelines can walk the rows; null outside them.
+  QVariant RowValue(int row, int field) const;
   // Moves to the first record whose fields (names separated by ";") hold the
   // values (one value, or a QVariantList with one per field); field names
   // compare without regard to case. Returns false, without moving, when no

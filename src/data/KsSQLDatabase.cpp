@@ -135,8 +135,21 @@ IDbConnection& TKsSQLDatabase::DbConnection() {
   return *FConnection;
 }
 
+namespace {
+TKsSQLDatabase::TStatementObserver& StatementObserver() {
+  static TKsSQLDatabase::TStatementObserver observer;
+  return observer;
+}
+}  // namespace
+
+void TKsSQLDatabase::SetStatementObserver(TStatementObserver observer) {
+  StatementObserver() = std::move(observer);
+}
+
 TDbResult TKsSQLDatabase::Execute(const QString& sql, std::vector<TDbParam>& params) {
-  return DbConnection().Execute(sql, params);
+  IDbConnection& connection = DbConnection();
+  if (const auto& observer = StatementObserver()) observer(sql, params);
+  return connection.Execute(sql, params);
 }
 
 qint64 TKsSQLDatabase::ExecSQL(const QString& sql, const QVariantList& params) {

@@ -86,6 +86,12 @@ class TKsSQLDatabase {
   qint64 ExecSQL(const QString& sql, const QVariantList& params = {});
   // Runs one statement or batch on the live connection, opening it first.
   TDbResult Execute(const QString& sql, std::vector<TDbParam>& params);
+
+  // Sees every statement any connection runs, with its parameters, just
+  // before it runs: the tests that check what a report ran, and tracing.
+  using TStatementObserver =
+      std::function<void(const QString& sql, const std::vector<TDbParam>& params)>;
+  static void SetStatementObserver(TStatementObserver observer);
   // The live connection, opened on demand.
   IDbConnection& DbConnection();
 

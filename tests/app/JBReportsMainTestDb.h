@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EmbeddedDatabaseSupport.h"
+#include "data/sqlite/EmbeddedDatabaseSupport.h"
 #include "app/fmJBReportsMain.h"
 #include "config/dmJailAdminReportsConfig.h"
 #include "config/dmMastCfg.h"

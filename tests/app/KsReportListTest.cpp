@@ -1,4 +1,4 @@
-#include "app/EmbeddedDatabaseSupport.h"
+#include "data/sqlite/EmbeddedDatabaseSupport.h"
 #include "app/LoadedModules.h"
 #include "app/utKsCrystalEx.h"
 #include "app/utKsReportList.h"

@@ -1,4 +1,4 @@
-#include "app/EmbeddedDatabaseSupport.h"
+#include "data/sqlite/EmbeddedDatabaseSupport.h"
 
 #include "data/sqlite/ServerLoginRoutines.h"
 #include "data/sqlite/SqliteTempdb.h"

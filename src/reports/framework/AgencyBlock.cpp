@@ -1,0 +1,30 @@
+#include "reports/framework/AgencyBlock.h"
+
+#include "config/dmMastCfg.h"
+
+TAgencyBlock::TAgencyBlock() {
+  if (!dtmMastCfg) return;
+  TKsCustomDataSet& logos = dtmMastCfg->tblCFGLOGO;
+  // Layouts print the agency's logo; the table is opened here when closed,
+  // as the holder of the layouts did on creation.
+  if (!logos.Active()) logos.Open();
+  FLogoSource = std::make_unique<TDataSetSource>(logos);
+  FLogoPipeline = std::make_unique<TReportPipeline>(QStringLiteral("ppCFGLOGO"), FLogoSource.get());
+  FLogoPipeline->SetRecordRange(TRecordRange::CurrentRecord);
+}
+
+QString TAgencyBlock::AgencyName() {
+  if (!FAgencyName)
+    FAgencyName = dtmMastCfg ? dtmMastCfg->GetAgencyInfo(QStringLiteral("NAME")).trimmed()
+                             : QString();
+  return *FAgencyName;
+}
+
+TAgencyHeaderSpec TAgencyBlock::HeaderSpec(const QString& title, TReportPipeline* facilityRows) {
+  TAgencyHeaderSpec spec;
+  spec.AgencyName = AgencyName();
+  spec.LogoPipeline = LogoPipeline();
+  spec.Title = title;
+  spec.FacilityPipeline = facilityRows;
+  return spec;
+}
