@@ -8,6 +8,9 @@
 #include "app/fmJBReportsMain.h"
 #include "app/fmJail_Progress.h"
 #include "app/fmSplash.h"
+#include "reports/engine/DeviceRegistry.h"
+#include "reports/engine/ReportSettingsStorage.h"
+#include "reports/framework/QtParameterDialogs.h"
 #include "security/LoginDialogs.h"
 
 #include <QApplication>
@@ -70,6 +73,13 @@ int RunGuiProgram(int& argc, char** argv) {
   TQtUserPrompts qtPrompts;
   std::optional<TUserPromptsScope> promptsScope;
   if (TGuiStartupPrompts::HasScreen()) promptsScope.emplace(qtPrompts);
+  // Report dialogs are real windows; report pages go to the modal preview
+  // (the report output's default); the engine's devices and its settings
+  // storage that remembers nothing live until the program ends.
+  QtParameterDialogs qtDialogs;
+  TParameterDialogsScope dialogsScope(qtDialogs);
+  TStandardDeviceRegistration devices;
+  TppIniNoneRegistration settingsStorage;
   TNoScreenLoginDialogs noScreenLogin;
   std::optional<TLoginDialogsScope> loginScope;
   if (!TGuiStartupPrompts::HasScreen()) loginScope.emplace(noScreenLogin);

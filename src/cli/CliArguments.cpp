@@ -27,6 +27,7 @@ TCliArguments::TCliArguments(const QStringList& args, const QStringList& valueOp
         value = args[++i];
       }
       FValues.insert(name, value);
+      FAllValues[name] << value;
     } else {
       throw ECommandLineError(QStringLiteral("unknown option ") + name);
     }

@@ -24,7 +24,10 @@ class TCliArguments {
   const QStringList& Positionals() const { return FPositionals; }
   bool HasFlag(const QString& name) const { return FFlags.contains(name); }
   bool HasValue(const QString& name) const { return FValues.contains(name); }
+  // The last value given to the option.
   QString Value(const QString& name, const QString& defaultValue = {}) const;
+  // Every value of an option that may be repeated, in the order given.
+  QStringList Values(const QString& name) const { return FAllValues.value(name); }
   // A whole number >= 0; ECommandLineError naming the option otherwise.
   int CountValue(const QString& name, int defaultValue) const;
 
@@ -35,4 +38,5 @@ class TCliArguments {
   QStringList FPositionals;
   QStringList FFlags;
   QMap<QString, QString> FValues;
+  QMap<QString, QStringList> FAllValues;
 };

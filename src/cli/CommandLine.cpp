@@ -4,13 +4,18 @@
 #include "cli/CliArguments.h"
 #include "cli/DemoDatabase.h"
 #include "cli/ListCommand.h"
+#include "cli/RunCommand.h"
 #include "cli/SqlCommand.h"
 #include "core/Exception.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 constexpr int kExitOk = 0;
@@ -32,7 +37,14 @@ QString HelpText() {
       "                                  the rows as CSV\n"
       "  tallyhouse list                 list the report catalogue: menu path, item,\n"
       "                                  handler, shown or hidden, built or not yet\n"
-      "  tallyhouse run HANDLER ...      run one catalogue entry headless\n"
+      "  tallyhouse run HANDLER (--user NAME | --as NAME [--level LEVEL]) [--db FILE]\n"
+      "                [--facility CODE] [--set NAME=VALUE]... [--answer QUESTION=ANSWER]...\n"
+      "                --out FILE.(pdf|txt|csv|png|xlsx)\n"
+      "                                  run one catalogue entry headless; the password\n"
+      "                                  of --user comes from TALLYHOUSE_PASSWORD or the\n"
+      "                                  first line of standard input; --set answers the\n"
+      "                                  entry's dialog (from, to, date, ...), --answer its\n"
+      "                                  questions; exit 0 printed, 1 no data, 2 bad input\n"
       "Errors go to standard error with exit status 2.\n");
 }
 
@@ -70,8 +82,7 @@ int RunCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
     } else if (command == QLatin1String("list")) {
       RunListCommand(rest, out);
     } else if (command == QLatin1String("run")) {
-      err << "tallyhouse " << command << ": not available in this build\n";
-      return kExitBadInput;
+      return RunReportCommand(rest, out, err);
     } else {
       throw ECommandLineError(QStringLiteral("unknown command ") + command +
                               QStringLiteral("; see tallyhouse --help"));
@@ -85,7 +96,23 @@ int RunCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
 }
 
 int RunCommandLine(int& argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  // A report run lays out and renders pages and builds the catalogue's
+  // window without showing it: widgets on the display-less platform.
+  const bool reportRun = argc > 1 && qstrcmp(argv[1], "run") == 0;
+  if (reportRun && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (reportRun && !qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+    // Qt's own fallback, made quietly rather than with a warning each run.
+    const QString runtime =
+        QDir::tempPath() + QStringLiteral("/runtime-") + qEnvironmentVariable("USER", "tallyhouse");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+  }
+  std::unique_ptr<QCoreApplication> app = reportRun
+                                              ? std::make_unique<QApplication>(argc, argv)
+                                              : std::make_unique<QCoreApplication>(argc, argv);
   QTextStream out(stdout);
   QTextStream err(stderr);
   const int status = RunCommand(QCoreApplication::arguments().mid(1), out, err);
