@@ -15,8 +15,8 @@ TAgencyBlock::TAgencyBlock() {
 
 QString TAgencyBlock::AgencyName() {
   if (!FAgencyName)
-    FAgencyName = dtmMastCfg ? dtmMastCfg->GetAgencyInfo(QStringLiteral("NAME")).trimmed()
-                             : QString();
+    FAgencyName =
+        dtmMastCfg ? dtmMastCfg->GetAgencyInfo(QStringLiteral("NAME")).trimmed() : QString();
   return *FAgencyName;
 }
 

@@ -1,7 +1,7 @@
 #include "reports/framework/ReportDataModule.h"
 
-#include "reports/framework/ReportRun.h"
 #include "data/dmJailAdminReports.h"
+#include "reports/framework/ReportRun.h"
 
 TReportDataModule::TReportDataModule() {
   dbJAIL.SetKsConfigInfo(FKsConfigInfo.Get());

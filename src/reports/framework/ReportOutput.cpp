@@ -21,10 +21,11 @@ IReportOutput* GOutput = nullptr;
 
 // Extension to the device name it selects; PNG pages are not a file device.
 QString DeviceForExtension(const QString& ext) {
-  static const QHash<QString, QString> devices{{QStringLiteral("pdf"), QStringLiteral("PDFFile")},
-                                               {QStringLiteral("txt"), QStringLiteral("TextFile")},
-                                               {QStringLiteral("csv"), QStringLiteral("CSVFile")},
-                                               {QStringLiteral("xlsx"), QStringLiteral("XLSXFile")}};
+  static const QHash<QString, QString> devices{
+      {QStringLiteral("pdf"), QStringLiteral("PDFFile")},
+      {QStringLiteral("txt"), QStringLiteral("TextFile")},
+      {QStringLiteral("csv"), QStringLiteral("CSVFile")},
+      {QStringLiteral("xlsx"), QStringLiteral("XLSXFile")}};
   return devices.value(ext.toLower());
 }
 
@@ -66,8 +67,10 @@ bool TFileReportOutput::IsSupported(const QString& fileName, QString* message) {
 QString TFileReportOutput::NextFileName() const {
   if (FDelivered == 0) return FFileName;
   const QFileInfo info(FFileName);
-  return info.dir().filePath(
-      QStringLiteral("%1_%2.%3").arg(info.completeBaseName()).arg(FDelivered + 1).arg(info.suffix()));
+  return info.dir().filePath(QStringLiteral("%1_%2.%3")
+                                 .arg(info.completeBaseName())
+                                 .arg(FDelivered + 1)
+                                 .arg(info.suffix()));
 }
 
 void TFileReportOutput::Deliver(const TReportDocument& document) {

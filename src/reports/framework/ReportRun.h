@@ -45,8 +45,7 @@ enum class TRunErrorStyle {
 // style. `onFailure` runs after a caught exception, before the message, to
 // drop what the failed run may have left half-built.
 void RunReportEntry(const QString& entryName, TRunErrorStyle style,
-                    const std::function<void()>& body,
-                    const std::function<void()>& onFailure = {});
+                    const std::function<void()>& body, const std::function<void()>& onFailure = {});
 
 // A query readied for one run and left closed and unprepared after it,
 // however the run ends: on construction it is closed and stripped of the

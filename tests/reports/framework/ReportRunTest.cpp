@@ -47,7 +47,10 @@ class ReportRunTest : public ReportRunFixture {
       TBandBuilder footer = b.PageFooter(8);
       AddStandardPageFooter(footer, ReportSession().xsJBUserName);
       PrintWhenRows(
-          query, [] { WriteSessionReportLog({"JAILBOOK", "Inmate Reports, Roster"}); },
+          query,
+          [] {
+            WriteSessionReportLog({"JAILBOOK", "Inmate Reports, Roster"});
+          },
           [&] { PrintReport(layout); },
           QStringLiteral("There are no records that match the selected dates and times."));
     });
