@@ -1,25 +1,17 @@
 #include "cli/RunCommand.h"
 
 #include "app/ReportFamilyRegistration.h"
-#include "app/StartupModules.h"
-#include "app/fmJBReportsMain.h"
 #include "cli/CliArguments.h"
-#include "cli/RunWorkstation.h"
+#include "cli/HeadlessSession.h"
 #include "core/ScriptedPrompts.h"
-#include "reports/engine/DeviceRegistry.h"
-#include "reports/engine/ReportSettingsStorage.h"
-#include "reports/framework/ParameterDialogs.h"
 #include "reports/framework/ReportCatalogue.h"
 #include "reports/framework/ReportOutput.h"
 #include "reports/framework/ScriptedParameterDialogs.h"
-#include "security/LoginDialogs.h"
 #include "security/ScriptedLoginDialogs.h"
 
-#include <QAction>
 #include <QTextStream>
 
 #include <cstdio>
-#include <optional>
 
 namespace {
 
@@ -78,35 +70,6 @@ QString ReadPassword() {
   return in.readLine();
 }
 
-// The modules start-up creates before the catalogue window, in its order,
-// destroyed in reverse order however the run ends.
-class TRunModules {
- public:
-  TRunModules() {
-    for (const TStartupSlot& slot : ProgramStartupSlots())
-      if (slot.Available() && slot.Step < TStartupSequence::StepCount) FSlots.push_back(slot);
-    for (const TStartupSlot& slot : FSlots) {
-      slot.Create();
-      ++FCreated;
-    }
-  }
-  ~TRunModules() {
-    for (int i = FCreated - 1; i >= 0; --i) {
-      try {
-        FSlots[size_t(i)].Destroy();
-      } catch (...) {
-        // Ending the session must not hide the run's own outcome.
-      }
-    }
-  }
-  TRunModules(const TRunModules&) = delete;
-  TRunModules& operator=(const TRunModules&) = delete;
-
- private:
-  std::vector<TStartupSlot> FSlots;
-  int FCreated = 0;
-};
-
 bool ShowedProblem(const TScriptedPrompts& prompts) {
   return prompts.Count(TPromptKind::pkWarning) > 0 || prompts.Count(TPromptKind::pkError) > 0;
 }
@@ -123,6 +86,7 @@ int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err
   const TRunOptions options = ParseOptions(args);
 
   TReportCatalogue& catalogue = ReportCatalogue();
+  // Registered before the lookup so an unbuilt entry is refused at once.
   RegisterReportFamilies(catalogue);
   const TReportCatalogueEntry& entry = catalogue.Resolve(options.Handler);
   if (!entry.IsBuilt())
@@ -150,37 +114,26 @@ int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err
 
   TScriptedLoginDialogs logins;
   logins.SetCancelWhenExhausted(true);
-  QStringList windowArguments;
-  if (!options.User.isEmpty())
+  THeadlessLogin login;
+  login.Database = options.Database;
+  if (!options.User.isEmpty()) {
     logins.AddLogin(options.User, ReadPassword());
-  else
-    windowArguments = {options.AsUser, options.Level};
+  } else {
+    login.AsUser = options.AsUser;
+    login.Level = options.Level;
+  }
 
-  std::optional<TRunWorkstation> workstation;
-  if (!options.Database.isEmpty()) workstation.emplace(options.Database);
-
-  TUserPromptsScope promptsScope(prompts);
-  TParameterDialogsScope dialogsScope(dialogs);
-  TLoginDialogsScope loginScope(logins);
-  TStandardDeviceRegistration devices;
-  TppIniNoneRegistration settingsStorage;
   TFileReportOutput output(options.OutFile);
-  TReportOutputScope outputScope(output);
-
-  TRunModules modules;
-  TfrmJBReportsMain window(windowArguments, catalogue);
-  if (window.UserAbortedLogin()) {
+  THeadlessSession session(login, prompts, logins, dialogs, output, catalogue);
+  if (!session.LoggedIn()) {
     err << "tallyhouse run: the login or the facility choice did not complete\n";
     return rxBadInput;
   }
-  window.SetAccessLevel();
-  window.UpdateActions();
-  if (QAction* item = window.MenuItem(entry.ItemName); item && !item->isEnabled()) {
+  if (!session.EntryAllowed(entry)) {
     err << "tallyhouse run: " << options.Handler << " is not available to this user\n";
     return rxBadInput;
   }
-
-  catalogue.Run(entry);
+  session.Run(entry);
 
   for (const QString& file : output.Written()) out << file << '\n';
   if (!output.Written().isEmpty()) return rxPrinted;

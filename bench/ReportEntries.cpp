@@ -1,0 +1,147 @@
+// Catalogue entries on the demo database at its default size, run as the
+// window runs them after the dialog's OK: every answer is scripted, so the
+// time is what the user waits for between OK and the first page on screen
+// (the pages are generated in full, two passes, before the preview opens).
+// The long roster with cases and charges for all facilities is also timed
+// to a PDF file.
+//
+//   bench_ReportEntries [--benchmark_filter=LongReport1Click]
+//
+// Targets: OK to first page under 1 s for each entry; the long roster for
+// all facilities to PDF under 3 s. Counters: pages and delivered reports.
+
+#include "cli/DemoDatabase.h"
+#include "cli/HeadlessSession.h"
+#include "core/ScriptedPrompts.h"
+#include "data/sqlite/EmbeddedDatabaseSupport.h"
+#include "reports/engine/ReportDocument.h"
+#include "reports/framework/ReportCatalogue.h"
+#include "reports/framework/ScriptedParameterDialogs.h"
+#include "security/ScriptedLoginDialogs.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// Counts what a run delivers instead of showing it.
+class TCountingOutput : public IReportOutput {
+ public:
+  void Deliver(const TReportDocument& document) override {
+    ++Reports;
+    Pages += int(document.Pages.size());
+  }
+  int Reports = 0;
+  int Pages = 0;
+};
+
+// Switches deliveries to a PDF file for the runs that measure it.
+class TSwitchableOutput : public IReportOutput {
+ public:
+  void Deliver(const TReportDocument& document) override {
+    Counter.Deliver(document);
+    if (File) File->Deliver(document);
+  }
+  TCountingOutput Counter;
+  std::unique_ptr<TFileReportOutput> File;
+};
+
+const QStringList kAllFacilities = {QStringLiteral("MAIN,ANNX,WRC")};
+
+struct TWorld {
+  TWorld() {
+    InstallEmbeddedDatabaseSupport();
+    const QString database = Dir.filePath(QStringLiteral("demo.db"));
+    CreateDemoDatabase(database);
+    Prompts.AddAnswer(QStringLiteral("Select Your Facility"), QStringLiteral("MAIN"));
+    THeadlessLogin login;
+    login.Database = database;
+    login.AsUser = QStringLiteral("DEMO");
+    login.Level = QStringLiteral("FA");
+    Session = std::make_unique<THeadlessSession>(login, Prompts, Logins, Dialogs, Output,
+                                                 ReportCatalogue());
+    // Later questions of the facility picker take every facility.
+    Prompts.AddAnswer(QStringLiteral("Select Your Facility"), kAllFacilities.first());
+    Prompts.AddAnswer(QStringLiteral("Include checked out inmates?"), QStringLiteral("Yes"));
+    Prompts.AddAnswer(QStringLiteral("Do you want to show the inmates on this report?"),
+                      QStringLiteral("Yes"));
+    Prompts.AddAnswer(QStringLiteral("Which Cases you want to print ?"), QStringLiteral("1"));
+    Dialogs.SetAnswer(QStringLiteral("from"), QStringLiteral("01/01/2015"));
+    Dialogs.SetAnswer(QStringLiteral("to"), QStringLiteral("12/31/2030"));
+    Dialogs.SetAnswer(QStringLiteral("date"), QDate::currentDate().toString("MM/dd/yyyy"));
+  }
+
+  QTemporaryDir Dir;
+  TScriptedPrompts Prompts;
+  TScriptedLoginDialogs Logins;
+  TScriptedParameterDialogs Dialogs;
+  TSwitchableOutput Output;
+  std::unique_ptr<THeadlessSession> Session;
+};
+
+TWorld& World() {
+  static TWorld world;
+  return world;
+}
+
+void RunEntry(benchmark::State& state, const char* handler, bool toPdf) {
+  TWorld& world = World();
+  const TReportCatalogueEntry& entry = ReportCatalogue().Resolve(QString::fromLatin1(handler));
+  if (!entry.IsBuilt()) {
+    state.SkipWithError("not built");
+    return;
+  }
+  world.Output.Counter = TCountingOutput();
+  for (auto _ : state) {
+    if (toPdf)
+      world.Output.File = std::make_unique<TFileReportOutput>(
+          world.Dir.filePath(QStringLiteral("%1.pdf").arg(handler)));
+    world.Session->Run(entry);
+    world.Output.File.reset();
+  }
+  const double runs = double(state.iterations());
+  state.counters["reports"] = world.Output.Counter.Reports / runs;
+  state.counters["pages"] = world.Output.Counter.Pages / runs;
+  if (world.Output.Counter.Reports == 0) state.SkipWithError("nothing printed");
+}
+
+const char* const kEntries[] = {
+    // Rosters by name
+    "ShortReport1Click", "ShortReportInactiveClick", "LongReport1Click", "LongReportInactiveClick",
+    "SpecifyDateTimeRange1Click", "SpecifyInactiveDateTimeRange1Click",
+    "mniRosterForSpecificDateClick",
+    // Head count and inmate count
+    "HCAsofNowClick", "HCSpecifyDateClick", "Active4Click", "Inactive1Click",
+    "BothActiveInactive1Click", "ActAsOfInmateCountClick", "InactAsOfInmateCountClick",
+    "AsOfBothInmateCountClick"};
+
+void RegisterEntries() {
+  for (const char* handler : kEntries)
+    benchmark::RegisterBenchmark(handler,
+                                 [handler](benchmark::State& s) { RunEntry(s, handler, false); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Iterations(3);
+  benchmark::RegisterBenchmark("LongReport1Click/AllFacilitiesToPdf",
+                               [](benchmark::State& s) { RunEntry(s, "LongReport1Click", true); })
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime()
+      ->Iterations(3);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RegisterEntries();
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
