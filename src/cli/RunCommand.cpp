@@ -21,31 +21,48 @@ struct TRunOptions {
   QString Handler;
   QString Database;
   QString User;    // logs in with a password
-  QString AsUser;  // the suite's command-line user, no password
-  QString Level;   // that user's access level
+  QString AsUser;  // the suite's command-line user and level, no password
+  QString Level;
   QString Facility;
   QString OutFile;
-  QStringList Answers;     // "question=answer"
-  QStringList DialogSets;  // "name=value"
+  QStringList Answers;                                     // "question=answer"
+  std::vector<std::pair<QString, QString>> DialogAnswers;  // name, value
 };
 
-TRunOptions ParseOptions(const QStringList& args) {
-  const TCliArguments arguments(
-      args, {"--db", "--user", "--as", "--level", "--facility", "--out", "--answer", "--set"});
-  arguments.RequirePositionals(1, RunCommandUsage());
+// "--as USER LEVEL" takes two values, which the option parser does not do:
+// they are taken out here.
+QStringList TakeAsUser(QStringList args, TRunOptions& options) {
+  const qsizetype at = args.indexOf(QStringLiteral("--as"));
+  if (at < 0) return args;
+  if (at + 2 >= args.size() || args[at + 1].startsWith(QLatin1String("--")) ||
+      args[at + 2].startsWith(QLatin1String("--")))
+    throw ECommandLineError(QStringLiteral("--as needs a user name and an access level"));
+  options.AsUser = args[at + 1].trimmed();
+  options.Level = args[at + 2].trimmed();
+  args.remove(at, 3);
+  return args;
+}
+
+TRunOptions ParseOptions(const QStringList& given) {
   TRunOptions options;
+  const QStringList args = TakeAsUser(given, options);
+  const QStringList dialogNames = TScriptedParameterDialogs::AnswerNames();
+  QStringList valueOptions = {"--db", "--user", "--facility", "--out", "--answer"};
+  for (const QString& name : dialogNames) valueOptions << QStringLiteral("--") + name;
+  const TCliArguments arguments(args, valueOptions);
+  arguments.RequirePositionals(1, RunCommandUsage());
   options.Handler = arguments.Positionals().first();
   options.Database = arguments.Value("--db");
   options.User = arguments.Value("--user").trimmed();
-  options.AsUser = arguments.Value("--as").trimmed();
-  options.Level = arguments.Value("--level", QStringLiteral("FA")).trimmed();
   options.Facility = arguments.Value("--facility").trimmed();
   options.OutFile = arguments.Value("--out");
   options.Answers = arguments.Values("--answer");
-  options.DialogSets = arguments.Values("--set");
+  for (const QString& name : dialogNames)
+    if (arguments.HasValue(QStringLiteral("--") + name))
+      options.DialogAnswers.emplace_back(name, arguments.Value(QStringLiteral("--") + name));
 
   if (options.User.isEmpty() == options.AsUser.isEmpty())
-    throw ECommandLineError(QStringLiteral("give either --user NAME or --as NAME"));
+    throw ECommandLineError(QStringLiteral("give either --user NAME or --as NAME LEVEL"));
   if (options.OutFile.isEmpty()) throw ECommandLineError(QStringLiteral("--out FILE is missing"));
   QString message;
   if (!TFileReportOutput::IsSupported(options.OutFile, &message)) throw ECommandLineError(message);
@@ -53,10 +70,10 @@ TRunOptions ParseOptions(const QStringList& args) {
 }
 
 // "text=value", split at the last "=" since question texts may hold one.
-std::pair<QString, QString> SplitAnswer(const QString& option, const QString& text) {
+std::pair<QString, QString> SplitAnswer(const QString& text) {
   const qsizetype at = text.lastIndexOf(QLatin1Char('='));
   if (at <= 0)
-    throw ECommandLineError(option + QStringLiteral(" needs TEXT=ANSWER, not \"") + text +
+    throw ECommandLineError(QStringLiteral("--answer needs QUESTION=ANSWER, not \"") + text +
                             QLatin1Char('"'));
   return {text.left(at), text.mid(at + 1)};
 }
@@ -78,8 +95,8 @@ bool ShowedProblem(const TScriptedPrompts& prompts) {
 
 QString RunCommandUsage() {
   return QStringLiteral(
-      "tallyhouse run HANDLER (--user NAME | --as NAME [--level LEVEL]) [--db FILE] "
-      "[--facility CODE] [--set NAME=VALUE]... [--answer QUESTION=ANSWER]... --out FILE");
+      "tallyhouse run HANDLER (--user NAME | --as NAME LEVEL) [--db FILE] [--facility CODE] "
+      "[--from DATE] [--to DATE] [--date DATE] ... [--answer QUESTION=ANSWER]... --out FILE");
 }
 
 int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -95,22 +112,16 @@ int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err
 
   TScriptedPrompts prompts;
   prompts.SetEchoToStdErr(true);
+  // The window's facility choice comes first; later facility pickers take
+  // the same facility unless an --answer for them follows.
+  if (!options.Facility.isEmpty()) prompts.AddAnswer(kFacilityQuestion, options.Facility);
   for (const QString& answer : options.Answers) {
-    const auto [question, reply] = SplitAnswer(QStringLiteral("--answer"), answer);
+    const auto [question, reply] = SplitAnswer(answer);
     prompts.AddAnswer(question, reply);
   }
-  if (!options.Facility.isEmpty()) prompts.AddAnswer(kFacilityQuestion, options.Facility);
 
   TScriptedParameterDialogs dialogs;
-  const QStringList dialogNames = TScriptedParameterDialogs::AnswerNames();
-  for (const QString& set : options.DialogSets) {
-    const auto [name, value] = SplitAnswer(QStringLiteral("--set"), set);
-    if (!dialogNames.contains(name))
-      throw ECommandLineError(QStringLiteral("--set knows no dialog value \"") + name +
-                              QStringLiteral("\"; use one of ") +
-                              dialogNames.join(QStringLiteral(", ")));
-    dialogs.SetAnswer(name, value);
-  }
+  for (const auto& [name, value] : options.DialogAnswers) dialogs.SetAnswer(name, value);
 
   TScriptedLoginDialogs logins;
   logins.SetCancelWhenExhausted(true);

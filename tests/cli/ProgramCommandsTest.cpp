@@ -50,12 +50,6 @@ TEST(ProgramCommandsTest, VersionPrintsTheVersionBlockWithoutADisplay) {
   EXPECT_EQ(run.Err, "");
 }
 
-TEST(ProgramCommandsTest, RunIsNotInThisBuildAndSaysSo) {
-  const TRun run = RunProgram({"run", "ShortRptClick"});
-  EXPECT_EQ(run.ExitCode, 2);
-  EXPECT_TRUE(run.Err.contains("not available in this build")) << run.Err.toStdString();
-}
-
 TEST(ProgramCommandsTest, ListPrintsTheCatalogueWithoutADisplay) {
   const TRun run = RunProgram({"list"});
   EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
