@@ -1,6 +1,8 @@
 #include "app/ProgramStartup.h"
 
+#include "app/CrashReportSink.h"
 #include "app/QtUserPrompts.h"
+#include "app/ReportFamilyRegistration.h"
 #include "app/StartupModules.h"
 #include "app/StartupPrompts.h"
 #include "app/StartupSequence.h"
@@ -73,6 +75,12 @@ int RunGuiProgram(int& argc, char** argv) {
   TQtUserPrompts qtPrompts;
   std::optional<TUserPromptsScope> promptsScope;
   if (TGuiStartupPrompts::HasScreen()) promptsScope.emplace(qtPrompts);
+  // An error nobody handled gets the crash dialog and a crash log; without a
+  // screen nobody could close the dialog, so it stays a message on standard
+  // error. Installed before start-up, so the login's lines reach it.
+  TCrashReportSink crashReports;
+  std::optional<TErrorReportingSinkScope> crashReportScope;
+  if (TGuiStartupPrompts::HasScreen()) crashReportScope.emplace(crashReports);
   // Report dialogs are real windows; report pages go to the modal preview
   // (the report output's default); the engine's devices and its settings
   // storage that remembers nothing live until the program ends.
@@ -115,6 +123,7 @@ int RunGuiProgram(int& argc, char** argv) {
       }
       if (frmJBReportsMain) frmJBReportsMain->show();
       status = app.exec();
+      ReleaseReportFamilies();
       sequence.Shutdown();
       break;
   }

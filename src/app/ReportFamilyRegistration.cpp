@@ -1,8 +1,17 @@
 #include "app/ReportFamilyRegistration.h"
 
 #include "reports/framework/ReportCatalogue.h"
+#include "reports/inmates/InmateCounts.h"
+#include "reports/inmates/RostersByName.h"
+#include "reports/inmates/dmInmNameLongRpt.h"
+#include "reports/operations/JailLogReports.h"
 
 void RegisterReportFamilies(TReportCatalogue& ACatalogue) {
-  // No report family has joined the build yet; each adds its call here.
-  (void)ACatalogue;
+  RegisterInmatesRostersByNameHandlers(ACatalogue);
+  RegisterInmatesCountsHandlers(ACatalogue);
+  RegisterOperationsJailLogHandlers(ACatalogue);
+}
+
+void ReleaseReportFamilies() {
+  FreeInmNameLongRpt();
 }

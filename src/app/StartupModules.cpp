@@ -9,12 +9,23 @@
 #include "config/dmMastCfg.h"
 #include "config/dmSharedINI.h"
 #include "data/dmJailAdminReports.h"
+#include "data/utTransLog.h"
 #include "reports/framework/ReportCatalogue.h"
 #include "security/dmAccess.h"
 
 #include <QCoreApplication>
 
 namespace {
+// The access module answers for the logged-in user while it exists.
+QString AccessLoginPerNo(const QString& login) {
+  return dtmAccess ? dtmAccess->GetLoginPERNO(login) : QString();
+}
+
+QString AccessUserAgency() {
+  if (!dtmAccess || dtmAccess->UserName().isEmpty()) return {};
+  return dtmAccess->GetUserPrimaryAgency(dtmAccess->UserName());
+}
+
 // A slot whose module has not joined the build yet.
 TStartupSlot EmptySlot(const char* globalName, int step) {
   TStartupSlot slot;
@@ -26,17 +37,24 @@ TStartupSlot EmptySlot(const char* globalName, int step) {
 
 std::vector<TStartupSlot> ProgramStartupSlots() {
   return {
-      // Ending the login session may fail; that is reported and the
+      // Every transaction-log entry carries the personnel number of its
+      // user. Ending the login session may fail; that is reported and the
       // shutdown goes on.
       GlobalSlot<TdtmAccess>(
-          QStringLiteral("dtmAccess"), 1, dtmAccess, [] { return new TdtmAccess(); }, {},
-          [](TdtmAccess& access) { access.Logout(); }),
+          QStringLiteral("dtmAccess"), 1, dtmAccess, [] { return new TdtmAccess(); },
+          [](TdtmAccess&) { SetTransLogPerNoLookup(AccessLoginPerNo); },
+          [](TdtmAccess& access) {
+            SetTransLogPerNoLookup({});
+            access.Logout();
+          }),
       GlobalSlot<TdtmJAILCFG>(QStringLiteral("dtmJAILCFG"), 1, dtmJAILCFG,
                               [] { return new TdtmJAILCFG(); }),
       GlobalSlot<TdtmSharedINI>(QStringLiteral("dtmSharedINI"), 1, dtmSharedINI,
                                 [] { return new TdtmSharedINI(); }),
-      GlobalSlot<TdtmMastCfg>(QStringLiteral("dtmMastCfg"), 2, dtmMastCfg,
-                              [] { return new TdtmMastCfg(); }),
+      // Report headers name the logged-in user's own agency when there is one.
+      GlobalSlot<TdtmMastCfg>(
+          QStringLiteral("dtmMastCfg"), 2, dtmMastCfg, [] { return new TdtmMastCfg(); },
+          [](TdtmMastCfg& cfg) { cfg.OnGetUserAgency = AccessUserAgency; }),
       GlobalSlot<TdtmCharges>(QStringLiteral("dtmCharges"), 3, dtmCharges,
                               [] { return new TdtmCharges(); }),
       GlobalSlot<TdtmJailAdminReportsConfig>(QStringLiteral("dtmJailAdminReportsConfig"), 4,
@@ -49,11 +67,7 @@ std::vector<TStartupSlot> ProgramStartupSlots() {
       GlobalSlot<TdtmJailAdminReports>(
           QStringLiteral("dtmJailAdminReports"), 6, dtmJailAdminReports,
           [] { return new TdtmJailAdminReports(); },
-          [](TdtmJailAdminReports& session) {
-            session.OnGetPersonnelNumber = [](const QString& login) {
-              return dtmAccess ? dtmAccess->GetLoginPERNO(login) : QString();
-            };
-          }),
+          [](TdtmJailAdminReports& session) { session.OnGetPersonnelNumber = AccessLoginPerNo; }),
       // Once created: Connection = dtmJailAdminReports->dbJail, the two table
       // names, and ShowWitnessSignatures from the shared settings.
       EmptySlot("dtmSignatures", 7),

@@ -1,6 +1,8 @@
 #include "app/StartupPrompts.h"
 
 #include "app/fmSplash.h"
+#include "core/Exception.h"
+#include "security/ErrorReportingSink.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -19,7 +21,7 @@ void TGuiStartupPrompts::ShowError(const QString& message) {
   }
   // A modal box must not open behind the splash, which may stay on top.
   if (frmSplash) frmSplash->hide();
-  QMessageBox::critical(nullptr, QGuiApplication::applicationDisplayName(), message);
+  ErrorReportingSink().HandleException(Exception(message));
 }
 
 void TGuiStartupPrompts::ShowInformation(const QString& message) {

@@ -14,9 +14,10 @@ class IStartupPrompts {
   virtual void ShowInformation(const QString& message) = 0;
 };
 
-// Message boxes over the program's windows. On a platform without a screen
-// (offscreen) nobody could answer a modal box, so the text goes to standard
-// error instead.
+// Message boxes over the program's windows; an error goes to the
+// error-reporting facility. On a platform without a screen (offscreen)
+// nobody could answer a modal box, so the text goes to standard error
+// instead.
 class TGuiStartupPrompts : public IStartupPrompts {
  public:
   void ShowError(const QString& message) override;

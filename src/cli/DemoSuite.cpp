@@ -10,8 +10,8 @@
 
 const std::vector<TDemoUser>& DemoUsers() {
   static const std::vector<TDemoUser> users = {
-      {"DEMO", "Tally2024", "9001", "DEMO ADMINISTRATOR"},
-      {"CLERK", "Records2024", "9002", "RECORDS CLERK"},
+      {"DEMO", "TALLY2024", "9001", "DEMO ADMINISTRATOR"},
+      {"CLERK", "RECORDS2024", "9002", "RECORDS CLERK"},
   };
   return users;
 }

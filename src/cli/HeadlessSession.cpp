@@ -58,6 +58,7 @@ THeadlessSession::THeadlessSession(const THeadlessLogin& login, IUserPrompts& pr
 }
 
 THeadlessSession::~THeadlessSession() {
+  ReleaseReportFamilies();
   frmJBReportsMain = nullptr;
   FWindow.reset();
   FModules.reset();

@@ -36,9 +36,9 @@ bool StartsWithNoCase(const QString& text, int at, QLatin1String word) {
 // format that names itself from recursing for ever.
 constexpr int kMaxNesting = 3;
 
-void AppendFormat(QString& out, const QString& format, const QDateTime& value, int depth) {
+void AppendFormat(QString& out, const QString& format, const QDateTime& value,
+                  const TRegionalFormats& formats, int depth) {
   if (depth > kMaxNesting) return;
-  const TRegionalFormats& formats = Current();
   const QDate date = value.date();
   const QTime time = value.time();
   const int n = format.size();
@@ -89,9 +89,9 @@ void AppendFormat(QString& out, const QString& format, const QDateTime& value, i
         else if (count == 4)
           out += LongDayName(SundayFirst(date));
         else if (count == 5)
-          AppendFormat(out, formats.ShortDateFormat, value, depth + 1);
+          AppendFormat(out, formats.ShortDateFormat, value, formats, depth + 1);
         else
-          AppendFormat(out, formats.LongDateFormat, value, depth + 1);
+          AppendFormat(out, formats.LongDateFormat, value, formats, depth + 1);
         break;
       }
       case 'H': {
@@ -140,15 +140,15 @@ void AppendFormat(QString& out, const QString& format, const QDateTime& value, i
       case 'T': {
         const int count = takeCount(QLatin1Char('T'));
         AppendFormat(out, count == 1 ? formats.ShortTimeFormat : formats.LongTimeFormat, value,
-                     depth + 1);
+                     formats, depth + 1);
         break;
       }
       case 'C': {
         takeCount(QLatin1Char('C'));
-        AppendFormat(out, formats.ShortDateFormat, value, depth + 1);
+        AppendFormat(out, formats.ShortDateFormat, value, formats, depth + 1);
         if (time.hour() != 0 || time.minute() != 0 || time.second() != 0) {
           out += QLatin1Char(' ');
-          AppendFormat(out, formats.LongTimeFormat, value, depth + 1);
+          AppendFormat(out, formats.LongTimeFormat, value, formats, depth + 1);
         }
         break;
       }
@@ -372,10 +372,16 @@ void SetRegionalFormats(const TRegionalFormats& formats) {
   Current() = formats;
 }
 
-QString FormatDateTime(const QString& format, const QDateTime& value) {
+QString FormatDateTime(const QString& format, const QDateTime& value,
+                       const TRegionalFormats& formats) {
+  if (!value.isValid()) return {};
   QString out;
-  AppendFormat(out, format, value, 0);
+  AppendFormat(out, format.isEmpty() ? QStringLiteral("c") : format, value, formats, 0);
   return out;
+}
+
+QString FormatDateTime(const QString& format, const QDateTime& value) {
+  return FormatDateTime(format, value, Current());
 }
 
 QString FormatDateTime(const QString& format, const QDate& value) {
@@ -456,10 +462,30 @@ QDateTime StrToDateTime(const QString& text) {
   return value;
 }
 
-QString FormatCurrency(double value) {
-  const TRegionalFormats& formats = Current();
-  const int decimals = std::max(0, formats.CurrencyDecimals);
-  QString digits = QString::number(std::fabs(value), 'f', decimals);
+QString RoundedDecimalText(double value, int decimals) {
+  decimals = std::clamp(decimals, 0, 15);
+  // Three spare digits settle the half-way case as it reads in decimal.
+  const QString text = QString::number(std::fabs(value), 'f', std::min(15, decimals + 3));
+  const int point = text.indexOf(QLatin1Char('.'));
+  const QString intPart = point < 0 ? text : text.left(point);
+  const QString frac =
+      (point < 0 ? QString() : text.mid(point + 1)).leftJustified(decimals + 1, QLatin1Char('0'));
+  QString keep = intPart + frac.left(decimals);
+  if (frac.at(decimals) >= QLatin1Char('5')) {
+    int k = keep.size() - 1;
+    for (; k >= 0 && keep.at(k) == QLatin1Char('9'); --k) keep[k] = QLatin1Char('0');
+    if (k < 0)
+      keep.prepend(QLatin1Char('1'));
+    else
+      keep[k] = QChar(keep.at(k).unicode() + 1);
+  }
+  if (decimals == 0) return keep;
+  return keep.left(keep.size() - decimals) + QLatin1Char('.') + keep.right(decimals);
+}
+
+QString FormatCurrency(double value, int decimals, const TRegionalFormats& formats) {
+  if (decimals < 0) decimals = std::max(0, formats.CurrencyDecimals);
+  QString digits = RoundedDecimalText(value, decimals);
   QString fraction;
   const int point = digits.indexOf(QLatin1Char('.'));
   if (point >= 0) {

@@ -37,9 +37,13 @@ class EConvertError : public Exception {
   using Exception::Exception;
 };
 
-// Formatting in the suite's notation. A bare time is formatted on 30 December
-// 1899, the day the suite stores times of day on.
+// Formatting in the suite's notation, with the workstation's formats or the
+// given ones. An empty format is "c"; an invalid value prints as nothing. A
+// bare time is formatted on 30 December 1899, the day the suite stores times
+// of day on.
 QString FormatDateTime(const QString& format, const QDateTime& value);
+QString FormatDateTime(const QString& format, const QDateTime& value,
+                       const TRegionalFormats& formats);
 QString FormatDateTime(const QString& format, const QDate& value);
 QString FormatDateTime(const QString& format, const QTime& value);
 
@@ -63,8 +67,15 @@ QDate StrToDate(const QString& text);
 QTime StrToTime(const QString& text);
 QDateTime StrToDateTime(const QString& text);
 
-// An amount of money: "$1,234.50", "-$1,234.50".
-QString FormatCurrency(double value);
+// An amount of money: "$1,234.50", "-$1,234.50". Negative decimals take the
+// formats' CurrencyDecimals.
+QString FormatCurrency(double value, int decimals = -1,
+                       const TRegionalFormats& formats = RegionalFormats());
+
+// |value| with exactly `decimals` decimals (none: no point). A half rounds
+// away from zero as the number reads in decimal, so 2.675 gives "2.68" even
+// though the double lies just below it.
+QString RoundedDecimalText(double value, int decimals);
 
 // English day and month names; day 1 = Sunday as in the suite, month 1 = January.
 QString ShortDayName(int dayOfWeekSundayFirst);

@@ -7,11 +7,20 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <vector>
+
 QString WorkstationUserName() {
   // The account the process runs under, not $USER, which any caller can set.
-  if (const passwd* entry = getpwuid(geteuid()); entry && entry->pw_name)
-    return QString::fromLocal8Bit(entry->pw_name);
-  return qEnvironmentVariable("USER");
+  std::vector<char> buffer(16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+      found->pw_name)
+    return QString::fromLocal8Bit(found->pw_name);
+  // A user unknown to the system's user database (containers) still has a name here.
+  for (const char* variable : {"LOGNAME", "USER"})
+    if (const QString name = qEnvironmentVariable(variable); !name.isEmpty()) return name;
+  return QString();
 }
 
 QString WorkstationComputerName() {

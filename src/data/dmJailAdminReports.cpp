@@ -58,7 +58,8 @@ TdtmJailAdminReports::TdtmJailAdminReports(TKsCustomConfigInfo* AConfigInfo)
   connect(dbArrest, "ARREST");
   connect(dbCFG, "CFG");
 
-  for (TKsMSQuery* query : {&qryGeneric, &qryGeneric2, &qryGeneric3, &qryGeneric4, &qryGeneric5})
+  for (TKsMSQuery* query :
+       {&qryGeneric, &qryGeneric2, &qryGeneric3, &qryGeneric4, &qryGeneric5, &qryHeadCount})
     query->SetConnection(&dbJail);
   qryGeneric4.SetReadOnly(true);
   qryGeneric4.SetRecordLocksMake(false);

@@ -108,6 +108,8 @@ class TdtmJailAdminReports : public IReportMaster, public IUserInformation {
   TKsMSQuery qryGeneric3{QStringLiteral("qryGeneric3")};
   TKsMSQuery qryGeneric4{QStringLiteral("qryGeneric4")};  // read-only, no record locks
   TKsMSQuery qryGeneric5{QStringLiteral("qryGeneric5")};
+  // The head count's rows (the head count layout reads them as dsHeadCount).
+  TKsMSQuery qryHeadCount{QStringLiteral("qryHeadCount")};
 
   TKsMSQuery tblJailTransLog{QStringLiteral("tblJailTransLog")};
   TKsMSSearchQuery tblJailBook{QStringLiteral("tblJailBook")};

@@ -21,3 +21,11 @@ IErrorReportingSink& ErrorReportingSink() {
 void SetErrorReportingSink(IErrorReportingSink* sink) {
   gSink = sink;
 }
+
+TErrorReportingSinkScope::TErrorReportingSinkScope(IErrorReportingSink& sink) : FPrevious(gSink) {
+  gSink = &sink;
+}
+
+TErrorReportingSinkScope::~TErrorReportingSinkScope() {
+  gSink = FPrevious;
+}

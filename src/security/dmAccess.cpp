@@ -5,18 +5,13 @@
 #include "config/KsMemIniFile.h"
 #include "core/Exception.h"
 #include "data/KsDBLib.h"
+#include "data/KsWorkstation.h"
 #include "data/driver/DbTypes.h"
 #include "data/utJailDateTimeLib.h"
 #include "security/ErrorReportingSink.h"
 #include "security/UserAccessHelper.h"
 #include "security/fmChangePasswordDlg.h"
 #include "security/fmLoginDialog.h"
-
-#include <QCoreApplication>
-#include <QFileInfo>
-
-#include <pwd.h>
-#include <unistd.h>
 
 #include <vector>
 
@@ -26,11 +21,6 @@ namespace {
 
 const QString kSection = QStringLiteral("UserAccess");
 const QString kNoAccess = QStringLiteral("XX");
-
-QString RunningProgramFile() {
-  if (QCoreApplication::instance()) return QCoreApplication::applicationFilePath();
-  return QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
-}
 
 QString Normalized(const QString& AText) {
   return AText.trimmed().toUpper();
@@ -58,19 +48,6 @@ QString ScalarText(TKsSQLDatabase* AConnection, const QString& ASql,
 
 }  // namespace
 
-QString ProcessLoginName() {
-  std::vector<char> buffer(16384);
-  passwd entry{};
-  passwd* found = nullptr;
-  if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
-      found->pw_name)
-    return QString::fromLocal8Bit(found->pw_name);
-  // A user unknown to the system's user database (containers) still has a name here.
-  for (const char* variable : {"LOGNAME", "USER"})
-    if (const QString name = qEnvironmentVariable(variable); !name.isEmpty()) return name;
-  return QString();
-}
-
 TdtmAccess::TdtmAccess() : FOwnConfigInfo(std::make_unique<TKsConfigInfo>()) {
   FConfigInfo = FOwnConfigInfo.get();
   Init();
@@ -90,8 +67,8 @@ TdtmAccess::~TdtmAccess() {
 }
 
 void TdtmAccess::Init() {
-  FWindowsUserNameSource = ProcessLoginName;
-  FModuleName = QFileInfo(RunningProgramFile()).fileName();
+  FWindowsUserNameSource = WorkstationUserName;
+  FModuleName = RunningProgramFileName();
   FModuleVersion = QStringLiteral(TH_VERSION_STRING);
 
   dbEmpMast.SetProgramName(QStringLiteral("EmpMast"));
@@ -335,14 +312,14 @@ void TdtmAccess::AfterLogin(const QString& AName) {
   const QString agencyName = GetAgencyNameFromAbrev(xsAgencyAbbrev);
   reporting.PublishAgencyName(agencyName);
 
-  TErrorReportingUserFields fields;
+  TErrorReportingCustomFields fields;
   fields.PerNo = GetLoginPERNO(AName);
   fields.UserName = AName;
   fields.FullName = GetUserLongName(AName);
   fields.AgencyName = agencyName;
   fields.AgencyAbbrev = xsAgencyAbbrev;
   fields.AgencyState = GetPrimaryAgencyState(xsAgencyAbbrev);
-  reporting.PublishUserFields(fields);
+  reporting.PublishCustomFields(fields);
   FTelephone = EmployeeValue(AName, QStringLiteral("OFFICE_NO"));
 
   RecomputeCanViewJuvenileInfo();

@@ -151,7 +151,3 @@ class TdtmAccess {
 // The process-wide access module; set by start-up, cleared before it is
 // destroyed.
 extern TdtmAccess* dtmAccess;
-
-// The login name of the running process, from the user database of the
-// system; empty when it cannot be found.
-QString ProcessLoginName();

@@ -1,3 +1,4 @@
+#include "ProgramRunner.h"
 #include "data/driver/ConnectionString.h"
 #include "data/driver/DbConnection.h"
 
@@ -10,29 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct TRun {
-  int ExitCode = -1;
-  QString Out;
-  QString Err;
-};
-
-// The built program, as a user runs it from a shell without a display.
-TRun RunProgram(const QStringList& args) {
-  QProcess program;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.remove("DISPLAY");
-  env.remove("WAYLAND_DISPLAY");
-  env.remove("QT_QPA_PLATFORM");
-  program.setProcessEnvironment(env);
-  program.start(TH_PROGRAM_PATH, args);
-  if (!program.waitForFinished(60000)) return {};
-  TRun run;
-  run.ExitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
-  run.Out = QString::fromUtf8(program.readAllStandardOutput());
-  run.Err = QString::fromUtf8(program.readAllStandardError());
-  return run;
-}
 
 std::unique_ptr<IDbConnection> Open(const QString& file) {
   TConnectionString connection;

@@ -46,6 +46,10 @@ TEST_F(RegionalFormatsTest, FormatsInTheSuitesNotation) {
   for (const TFormatCase& c : cases)
     EXPECT_EQ(FormatDateTime(QString::fromUtf8(c.Format), c.Value), QString::fromUtf8(c.Expected))
         << c.Format;
+  EXPECT_EQ(FormatDateTime(QStringLiteral("mm/dd/yyyy"), QDateTime()), QString())
+      << "no date prints as nothing, not as zeros";
+  EXPECT_EQ(FormatDateTime(QString(), At(2024, 3, 14, 1, 2, 3)),
+            QStringLiteral("03/14/2024 01:02:03 AM"));
 }
 
 TEST_F(RegionalFormatsTest, ShortAndLongFormsFollowTheWorkstationFormats) {
@@ -161,4 +165,8 @@ TEST_F(RegionalFormatsTest, MoneyHasTheSymbolFirstAndTheMinusBeforeIt) {
   EXPECT_EQ(FormatCurrency(-0.001), QStringLiteral("$0.00"));
   EXPECT_EQ(FormatCurrency(1234567.891), QStringLiteral("$1,234,567.89"));
   EXPECT_EQ(FormatCurrency(999.999), QStringLiteral("$1,000.00"));
+  // As the amount reads, not as the double just below it rounds.
+  EXPECT_EQ(FormatCurrency(2.675), QStringLiteral("$2.68"));
+  EXPECT_EQ(FormatCurrency(-0.125), QStringLiteral("-$0.13"));
+  EXPECT_EQ(FormatCurrency(12.5, 0), QStringLiteral("$13"));
 }

@@ -6,198 +6,6 @@
 
 namespace {
 
-const char* const KShortMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-const char* const KLongMonths[] = {"January",   "February", "March",    "April",
-                                   "May",       "June",     "July",     "August",
-                                   "September", "October",  "November", "December"};
-const char* const KShortDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-const char* const KLongDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                 "Thursday", "Friday", "Saturday"};
-
-QString Pad2(int v) {
-  return QString::number(v).rightJustified(2, QLatin1Char('0'));
-}
-
-bool StartsWithCI(const QString& s, int pos, QLatin1String what) {
-  return QStringView(s).mid(pos).startsWith(what, Qt::CaseInsensitive);
-}
-
-// True when the rest of the pattern asks for a 12-hour clock.
-bool HasAmPm(const QString& format, int from) {
-  bool inQuote = false;
-  QChar quote;
-  for (int i = from; i < format.size(); ++i) {
-    const QChar c = format[i];
-    if (inQuote) {
-      if (c == quote) inQuote = false;
-      continue;
-    }
-    if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
-      inQuote = true;
-      quote = c;
-      continue;
-    }
-    if (StartsWithCI(format, i, QLatin1String("am/pm")) ||
-        StartsWithCI(format, i, QLatin1String("a/p")) ||
-        StartsWithCI(format, i, QLatin1String("ampm")))
-      return true;
-  }
-  return false;
-}
-
-void AppendDateTime(QString& out, const QString& format, const QDateTime& value,
-                    const TFormatSettings& s, int depth) {
-  if (depth > 3) return;  // a settings format that names itself
-  const QDate date = value.date();
-  const QTime time = value.time();
-  int i = 0;
-  QChar lastToken;  // 'h' after an hour, so that a following m means minutes
-  while (i < format.size()) {
-    const QChar c = format[i];
-    const QChar lc = c.toLower();
-    auto run = [&](QChar ch) {
-      int n = 0;
-      while (i + n < format.size() && format[i + n].toLower() == ch) ++n;
-      return n;
-    };
-    if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
-      const int end = format.indexOf(c, i + 1);
-      const int stop = end < 0 ? format.size() : end;
-      out += QStringView(format).mid(i + 1, stop - i - 1);
-      i = stop + 1;
-      continue;
-    }
-    if (lc == QLatin1Char('a')) {
-      const bool pm = time.hour() >= 12;
-      if (StartsWithCI(format, i, QLatin1String("am/pm"))) {
-        const QString src = format.mid(i + (pm ? 3 : 0), 2);
-        out += src;
-        i += 5;
-      } else if (StartsWithCI(format, i, QLatin1String("a/p"))) {
-        out += format[i + (pm ? 2 : 0)];
-        i += 3;
-      } else if (StartsWithCI(format, i, QLatin1String("ampm"))) {
-        out += pm ? s.TimePMString : s.TimeAMString;
-        i += 4;
-      } else {
-        out += c;
-        ++i;
-      }
-      continue;
-    }
-    switch (lc.unicode()) {
-      case 'c': {
-        AppendDateTime(out, s.ShortDateFormat, value, s, depth + 1);
-        if (time != QTime(0, 0)) {
-          out += QLatin1Char(' ');
-          AppendDateTime(out, s.LongTimeFormat, value, s, depth + 1);
-        }
-        ++i;
-        break;
-      }
-      case 'd': {
-        const int n = run(QLatin1Char('d'));
-        if (n == 1)
-          out += QString::number(date.day());
-        else if (n == 2)
-          out += Pad2(date.day());
-        else if (n == 3)
-          out += QLatin1String(KShortDays[date.dayOfWeek() % 7]);
-        else if (n == 4)
-          out += QLatin1String(KLongDays[date.dayOfWeek() % 7]);
-        else if (n == 5)
-          AppendDateTime(out, s.ShortDateFormat, value, s, depth + 1);
-        else
-          AppendDateTime(out, s.LongDateFormat, value, s, depth + 1);
-        i += n;
-        lastToken = QLatin1Char('d');
-        break;
-      }
-      case 'm': {
-        const int n = run(QLatin1Char('m'));
-        if (lastToken == QLatin1Char('h') && n <= 2) {
-          out += n == 1 ? QString::number(time.minute()) : Pad2(time.minute());
-        } else if (n == 1) {
-          out += QString::number(date.month());
-        } else if (n == 2) {
-          out += Pad2(date.month());
-        } else if (n == 3) {
-          out += QLatin1String(KShortMonths[(date.month() + 11) % 12]);
-        } else {
-          out += QLatin1String(KLongMonths[(date.month() + 11) % 12]);
-        }
-        i += n;
-        lastToken = QLatin1Char('m');
-        break;
-      }
-      case 'y': {
-        const int n = run(QLatin1Char('y'));
-        if (n <= 2)
-          out += Pad2(date.year() % 100);
-        else
-          out += QString::number(date.year()).rightJustified(4, QLatin1Char('0'));
-        i += n;
-        lastToken = QLatin1Char('y');
-        break;
-      }
-      case 'h': {
-        const int n = run(QLatin1Char('h'));
-        int hour = time.hour();
-        if (HasAmPm(format, i)) {
-          hour %= 12;
-          if (hour == 0) hour = 12;
-        }
-        out += n == 1 ? QString::number(hour) : Pad2(hour);
-        i += n;
-        lastToken = QLatin1Char('h');
-        break;
-      }
-      case 'n': {
-        const int n = run(QLatin1Char('n'));
-        out += n == 1 ? QString::number(time.minute()) : Pad2(time.minute());
-        i += n;
-        lastToken = QLatin1Char('n');
-        break;
-      }
-      case 's': {
-        const int n = run(QLatin1Char('s'));
-        out += n == 1 ? QString::number(time.second()) : Pad2(time.second());
-        i += n;
-        lastToken = QLatin1Char('s');
-        break;
-      }
-      case 'z': {
-        const int n = run(QLatin1Char('z'));
-        out += n >= 3 ? QString::number(time.msec()).rightJustified(3, QLatin1Char('0'))
-                      : QString::number(time.msec());
-        i += n;
-        lastToken = QLatin1Char('z');
-        break;
-      }
-      case 't': {
-        const int n = run(QLatin1Char('t'));
-        AppendDateTime(out, n == 1 ? s.ShortTimeFormat : s.LongTimeFormat, value, s, depth + 1);
-        i += n;
-        lastToken = QLatin1Char('t');
-        break;
-      }
-      case '/':
-        out += s.DateSeparator;
-        ++i;
-        break;
-      case ':':
-        out += s.TimeSeparator;
-        ++i;
-        break;
-      default:
-        out += c;
-        ++i;
-        break;
-    }
-  }
-}
-
 // One section of a number pattern, reduced to what drives the output.
 struct TNumberPattern {
   QString Prefix;
@@ -284,33 +92,7 @@ QStringList SplitSections(const QString& format) {
 
 // Digits of |value| under a pattern; half-way values round away from zero.
 QString FormatDigits(double absValue, const TNumberPattern& p, const TFormatSettings& s) {
-  // Rounding on the decimal text avoids binary artefacts such as 2.675 -> 2.67.
-  QString fixed = QString::number(absValue, 'f', std::min(15, p.MaxDecimals + 3));
-  {
-    const int point = fixed.indexOf(QLatin1Char('.'));
-    QString intPart = point < 0 ? fixed : fixed.left(point);
-    QString frac = point < 0 ? QString() : fixed.mid(point + 1);
-    frac = frac.leftJustified(p.MaxDecimals + 1, QLatin1Char('0'));
-    QString keep = intPart + frac.left(p.MaxDecimals);
-    const bool roundUp = frac[p.MaxDecimals] >= QLatin1Char('5');
-    if (roundUp) {
-      int k = keep.size() - 1;
-      while (k >= 0) {
-        if (keep[k] == QLatin1Char('9')) {
-          keep[k] = QLatin1Char('0');
-          --k;
-        } else {
-          keep[k] = QChar(keep[k].unicode() + 1);
-          break;
-        }
-      }
-      if (k < 0) keep.prepend(QLatin1Char('1'));
-    }
-    intPart = keep.left(keep.size() - p.MaxDecimals);
-    frac = keep.right(p.MaxDecimals);
-    fixed = intPart;
-    if (p.MaxDecimals > 0) fixed += QLatin1Char('.') + frac;
-  }
+  const QString fixed = RoundedDecimalText(absValue, p.MaxDecimals);
   const int point = fixed.indexOf(QLatin1Char('.'));
   QString intPart = point < 0 ? fixed : fixed.left(point);
   QString frac = point < 0 ? QString() : fixed.mid(point + 1);
@@ -349,19 +131,6 @@ QString GeneralFloat(double value) {
 
 }  // namespace
 
-TFormatSettings& FormatSettings() {
-  static TFormatSettings settings;
-  return settings;
-}
-
-QString FormatDateTime(const QString& format, const QDateTime& value,
-                       const TFormatSettings& settings) {
-  if (!value.isValid()) return {};
-  QString out;
-  AppendDateTime(out, format.isEmpty() ? QStringLiteral("c") : format, value, settings, 0);
-  return out;
-}
-
 QString FormatFloat(const QString& format, double value, const TFormatSettings& settings) {
   if (std::isnan(value) || std::isinf(value)) return GeneralFloat(value);
   if (format.isEmpty()) return GeneralFloat(value);
@@ -383,18 +152,6 @@ QString FormatFloat(const QString& format, double value, const TFormatSettings& 
   QString out = p.Prefix + digits + p.Suffix;
   if (value < 0 && !signInPattern && use != 2 && !IsZeroDigits(digits))
     out.prepend(QLatin1Char('-'));
-  return out;
-}
-
-QString FormatCurrency(double value, int decimals, const TFormatSettings& settings) {
-  if (decimals < 0) decimals = settings.CurrencyDecimals;
-  TNumberPattern p;
-  p.MinIntDigits = 1;
-  p.MinDecimals = p.MaxDecimals = decimals;
-  p.Thousands = true;
-  const QString digits = FormatDigits(std::fabs(value), p, settings);
-  QString out = settings.CurrencyString + digits;
-  if (value < 0 && !IsZeroDigits(digits)) out.prepend(QLatin1Char('-'));
   return out;
 }
 

@@ -1,36 +1,21 @@
 #pragma once
 
+#include "core/RegionalFormats.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
 
-// The program's regional formats. They are fixed at start-up (and may be
-// replaced from the jail configuration file), then every date, time and
-// amount that reports print goes through them.
-struct TFormatSettings {
-  QChar DateSeparator = QLatin1Char('/');
-  QChar TimeSeparator = QLatin1Char(':');
-  QString ShortDateFormat = QStringLiteral("mm/dd/yyyy");
-  QString LongDateFormat = QStringLiteral("mmm/dd/yyyy");
-  QString ShortTimeFormat = QStringLiteral("hh:nn AM/PM");
-  QString LongTimeFormat = QStringLiteral("hh:nn:ss AM/PM");
-  QString TimeAMString = QStringLiteral("AM");
-  QString TimePMString = QStringLiteral("PM");
-  QString CurrencyString = QStringLiteral("$");
-  int CurrencyDecimals = 2;
-  QChar ThousandSeparator = QLatin1Char(',');
-  QChar DecimalSeparator = QLatin1Char('.');
-};
+// The engine prints through the program's regional formats: fixed at
+// start-up (and replaced from the jail configuration file where it says so),
+// so dates, times and amounts on report pages read as everywhere else in the
+// program. Date-time patterns are those of FormatDateTime.
+using TFormatSettings = TRegionalFormats;
 
-// The process-wide settings (user-interface thread only).
-TFormatSettings& FormatSettings();
-
-// Date-time patterns: d dd ddd dddd ddddd (short date) dddddd (long date),
-// m mm mmm mmmm (minutes right after an hour), yy yyyy, h hh, n nn, s ss,
-// z zzz, t (short time), tt (long time), c, am/pm, a/p, ampm, / and :
-// (the separators), and text in single or double quotes.
-QString FormatDateTime(const QString& format, const QDateTime& value,
-                       const TFormatSettings& settings = FormatSettings());
+// The process-wide formats (user-interface thread only).
+inline const TFormatSettings& FormatSettings() {
+  return RegionalFormats();
+}
 
 // Number patterns: up to three sections (positive;negative;zero), 0 and #
 // digit places, one decimal point, a thousands comma, anything else
@@ -38,10 +23,6 @@ QString FormatDateTime(const QString& format, const QDateTime& value,
 // before everything, so "$#,##0.00" prints -5 as "-$5.00".
 QString FormatFloat(const QString& format, double value,
                     const TFormatSettings& settings = FormatSettings());
-
-// Money in the program's currency format: "$1,234.50", "-$1,234.50".
-QString FormatCurrency(double value, int decimals = -1,
-                       const TFormatSettings& settings = FormatSettings());
 
 // A field value as text, without a display format: dates in the short date
 // format (with the long time when there is a time of day; a time alone on

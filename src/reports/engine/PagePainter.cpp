@@ -33,7 +33,16 @@ class TPaintState {
     if (FHaveFont && font == FDesignFont) return;
     FDesignFont = font;
     FHaveFont = true;
-    QFont scaled(font);
+    // Every attribute is set explicitly: a font whose attributes are not
+    // marked as set (rich-text runs taken from a document's default font)
+    // would otherwise take the device's default family and style.
+    QFont scaled(font.family());
+    scaled.setWeight(font.weight());
+    scaled.setItalic(font.italic());
+    scaled.setUnderline(font.underline());
+    scaled.setStrikeOut(font.strikeOut());
+    scaled.setStretch(font.stretch());
+    scaled.setStyleStrategy(font.styleStrategy());
     const qreal pt = font.pointSizeF() > 0 ? font.pointSizeF() : 10.0;
     scaled.setPointSizeF(pt * FFontFactor);
     FPainter.setFont(scaled);

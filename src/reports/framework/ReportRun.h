@@ -74,11 +74,11 @@ class TRunQuery {
 // The transaction-log row of a printed report: event etPrint, empty keys
 // unless an entry passes its own.
 struct TReportLogRow {
-  QString Table;
-  QString Note;
-  QString Key1;
-  QString Key2;
-  QString Key3;
+  QString Table{};
+  QString Note{};
+  QString Key1{};
+  QString Key2{};
+  QString Key3{};
 };
 
 // Writes the row with the session module's WriteJailReportsTransLog.

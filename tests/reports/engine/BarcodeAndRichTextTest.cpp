@@ -2,9 +2,12 @@
 
 #include "reports/engine/LayoutBuilder.h"
 #include "reports/engine/MemoryDataSource.h"
+#include "reports/engine/PagePainter.h"
 #include "reports/engine/ReportGenerator.h"
 
 #include <QChart>
+#include <QImage>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -103,6 +106,40 @@ TEST(RichTextTest, StretchesItsBandAndKeepsFormats) {
   ASSERT_EQ(labels.size(), 3u);
   EXPECT_EQ(labels[0]->Box.y() - texts[0]->Box.y(), 5000 + texts[0]->Box.height() - 4000);
   EXPECT_GT(texts[0]->Runs.back().Origin.y(), texts[0]->Runs.front().Origin.y());
+}
+
+// Width in pixels of the dark ink inside a band of the image.
+int InkWidth(const QImage& image, int top, int bottom) {
+  int left = image.width(), right = -1;
+  for (int y = top; y < bottom; ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qGray(image.pixel(x, y)) < 128) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+  return right < left ? 0 : right - left + 1;
+}
+
+// A run's font may come out of a text document with none of its attributes
+// marked as set; it must still print in its own family and size.
+TEST(RichTextTest, RunFontsPrintAsTheyAreWhateverTheirResolveMask) {
+  auto page = [](bool unresolved) {
+    QFont font = TimesNewRoman(12);
+    if (unresolved) font.setResolveMask(0);
+    TRichTextCommand rich;
+    rich.Box = QRect(0, 0, 150000, 6000);
+    rich.Runs.push_back({QStringLiteral("Inmate refused meal"), QPointF(1000, 4500), font});
+    TReportPage p;
+    p.Commands.push_back(rich);
+    QImage image(p.WidthUm / 100, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintPage(painter, p, 0.01);
+    painter.end();
+    return InkWidth(image, 0, 100);
+  };
+  EXPECT_GT(page(false), 0);
+  EXPECT_EQ(page(true), page(false));
 }
 
 TEST(CheckBoxTest, TickedForTrueValuesOnly) {

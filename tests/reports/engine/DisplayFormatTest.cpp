@@ -88,4 +88,16 @@ TEST(FormatSettingsTest, ReplacedShortDateFormatApplies) {
   EXPECT_EQ(ValueToString(At(2024, 3, 14), s), "14/03/2024");
 }
 
+TEST(FormatSettingsTest, TheWorkstationFormatsReachReportPages) {
+  TRegionalFormats formats;
+  formats.ShortDateFormat = "dd/mm/yyyy";
+  formats.ShortTimeFormat = "hh:nn";
+  SetRegionalFormats(formats);
+  const QString date = FormatValue(At(2024, 3, 14, 21, 5), "ddddd t");
+  const QString text = ValueToString(At(2024, 3, 14));
+  SetRegionalFormats(TRegionalFormats{});
+  EXPECT_EQ(date, "14/03/2024 21:05");
+  EXPECT_EQ(text, "14/03/2024");
+}
+
 }  // namespace
