@@ -41,7 +41,14 @@ TTextMeasurer::TFontInfo& TTextMeasurer::Entry(const QFont& font) {
 
 double TTextMeasurer::WidthUm(const QFont& font, const QString& text) {
   if (text.isEmpty()) return 0;
-  return Info(font).Metrics.horizontalAdvance(text) * KUmPerPx;
+  TFontInfo& info = Entry(font);
+  if (const auto it = info.Widths.constFind(text); it != info.Widths.cend()) return *it;
+  // Bounded, so a long report of distinct texts cannot grow it without end.
+  constexpr qsizetype kMaxCachedWidths = 50000;
+  if (info.Widths.size() >= kMaxCachedWidths) info.Widths.clear();
+  const double width = info.Metrics.horizontalAdvance(text) * KUmPerPx;
+  info.Widths.insert(text, width);
+  return width;
 }
 
 double TTextMeasurer::RoughWidthUm(const QFont& font, const QString& text) {
@@ -98,9 +105,9 @@ std::vector<TTextMeasurer::TLine> TTextMeasurer::Wrap(const QFont& font, const Q
 }
 
 QString TTextMeasurer::Fit(const QFont& font, const QString& text, double widthUm) {
+  if (WidthUm(font, text) <= widthUm) return text;
   const QFontMetricsF& fm = Info(font).Metrics;
   const double widthPx = widthUm / KUmPerPx;
-  if (fm.horizontalAdvance(text) <= widthPx) return text;
   // Binary search on the number of characters kept.
   int lo = 0;
   int hi = text.size();

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <QString>
 
@@ -27,6 +28,9 @@ class TTextMeasurer {
     double LineSpacingUm;
     double MaxCharUm;
     std::array<float, 256> Advance;  // per Latin-1 character, px; < 0 until measured
+    // Exact widths of texts measured before: reports print the same
+    // captions, codes and numbers on every row.
+    QHash<QString, double> Widths;
   };
 
   // One broken line of a wrapped text.
