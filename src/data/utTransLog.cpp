@@ -10,9 +10,6 @@
 
 namespace {
 
-const char kBase64Digits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz{|";
-constexpr int kGuidHexDigits = 32;
-
 // Named parameters, macros and their values, so that the copy runs the same
 // statement as the original.
 void CopyStatement(TKsCustomDataSet& from, TKsCustomDataSet& to) {
@@ -131,36 +128,6 @@ void WriteTransLog(TKsCustomDataSet* DataSet, const TksTransEvent& Event) {
   }
 }
 
-QString UniqueKeyFromGuidText(const QString& GuidText) {
-  QString hex;
-  hex.reserve(kGuidHexDigits);
-  for (const QChar c : GuidText)
-    if (c.isDigit() || (c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('F')))
-      hex += c.toUpper();
-  if (hex.size() > kGuidHexDigits) hex = hex.right(kGuidHexDigits);
-  hex = hex.rightJustified(kGuidHexDigits, QLatin1Char('0'));
-
-  // One group of two digits, then ten of three: 8 + 10 x 12 bits.
-  QString key;
-  key.reserve(22);
-  int start = 0;
-  for (int length : {2, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3}) {
-    const int value = hex.mid(start, length).toInt(nullptr, 16);
-    key += QLatin1Char(kBase64Digits[value / 64]);
-    key += QLatin1Char(kBase64Digits[value % 64]);
-    start += length;
-  }
-  return key;
-}
-
-QString UniqueKeyFromGuid(const QUuid& Guid) {
-  return UniqueKeyFromGuidText(Guid.toString(QUuid::WithBraces));
-}
-
-QString NewUniqueKey() {
-  return UniqueKeyFromGuid(QUuid::createUuid());
-}
-
 QString JailReportsTransLogModule() {
   return QStringLiteral("Jail Reports Module");
 }
@@ -181,7 +148,16 @@ void WriteReportsTransLogEntry(TKsCustomDataSet* DataSet, const QString& UserNam
   entry.sNOTE2 = Note2;
   entry.scEVENT = Event;
   entry.sUSER_ID = UserName;
-  if (const TTransLogPerNoLookup& lookup = PerNoLookup()) entry.sUSER_KEY = lookup(UserName);
+  if (const TTransLogPerNoLookup& lookup = PerNoLookup()) {
+    // The number comes from the employee database. When that cannot be
+    // read the entry is still written, without it: the log write must not
+    // fail the report, and the user name still says who it was.
+    try {
+      entry.sUSER_KEY = lookup(UserName);
+    } catch (const std::exception&) {
+      entry.sUSER_KEY.clear();
+    }
+  }
   entry.sNOTE1 = JailReportsTransLogModule();
   entry.sNOTE3.clear();
   WriteTransLog(DataSet, entry);

@@ -1,7 +1,10 @@
 #pragma once
 
+// The rows' keys: NewUniqueKey and the GUID encoding live in KsUniqueKey,
+// which the embedded database's fnks_GetUniqueID shares.
+#include "core/KsUniqueKey.h"
+
 #include <QString>
-#include <QUuid>
 
 #include <functional>
 
@@ -77,24 +80,13 @@ QString TransLogErrorMessage();         // "Error updating transaction log, plea
 // do, rather than losing the row.
 void WriteTransLog(TKsCustomDataSet* DataSet, const TksTransEvent& Event);
 
-// A new 22-character key for a UNIQUEKEY column.
-QString NewUniqueKey();
-// The key of a GUID: its 32 hexadecimal digits cut, from the right, into ten
-// groups of three and a leading group of two, each written as two base-64
-// digits of "0-9A-Za-z{|". The first character is therefore 0 to 3.
-QString UniqueKeyFromGuid(const QUuid& Guid);
-// The same from a GUID's text (with or without braces and hyphens); only
-// its hexadecimal digits count. A text with fewer than 32 is taken as if
-// zeros led it, one with more by its last 32, so any text gives a key.
-QString UniqueKeyFromGuidText(const QString& GuidText);
-
 // --- the program's own entries ---------------------------------------------
 
 // NOTE1 of every entry this program writes.
 QString JailReportsTransLogModule();  // "Jail Reports Module"
 
-// Where the personnel number of a login name comes from (the access
-// module installs its lookup); without one the entries carry none.
+// Where the personnel number of a login name comes from (start-up installs
+// the access module's); without one, or when it fails, the entries carry none.
 using TTransLogPerNoLookup = std::function<QString(const QString& LoginName)>;
 void SetTransLogPerNoLookup(TTransLogPerNoLookup Lookup);
 

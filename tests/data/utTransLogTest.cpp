@@ -1,5 +1,6 @@
 #include "data/utTransLog.h"
 
+#include "core/Exception.h"
 #include "core/ScriptedPrompts.h"
 #include "data/KsMSAccess.h"
 #include "data/KsSQLDatabase.h"
@@ -232,6 +233,21 @@ TEST_F(TransLogTest, ProgramEntriesCarryTheModuleAndTheUsersPersonnelNumber) {
   EXPECT_EQ(view[7].toString(), "");
   EXPECT_EQ(view[8].toLongLong(), 19);
   EXPECT_EQ(view[9].toString(), "JBMOVE");
+}
+
+TEST_F(TransLogTest, AFailedPersonnelNumberLookupStillWritesTheEntry) {
+  SetTransLogPerNoLookup([](const QString&) -> QString {
+    throw EDatabaseError(QStringLiteral("employee database unreachable"));
+  });
+  EXPECT_NO_THROW(WriteReportsTransLogEntry(LogQuery(kSessionLogSQL).get(), QStringLiteral("JDOE"),
+                                            QString(), QString(), etPrint,
+                                            QStringLiteral("JAILBOOK"), QStringLiteral("Roster")));
+  SetTransLogPerNoLookup({});
+  const TDbResult rows = LogRows();
+  ASSERT_EQ(rows.Rows.size(), 1u);
+  EXPECT_EQ(rows.Rows[0][6].toString(), "JDOE");
+  EXPECT_EQ(rows.Rows[0][7].toString(), "");
+  EXPECT_TRUE(Prompts.Prompts().empty()) << Prompts.Texts().join("\n").toStdString();
 }
 
 }  // namespace

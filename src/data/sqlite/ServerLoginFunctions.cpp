@@ -5,21 +5,9 @@
 
 #include <sqlite3.h>
 
-#include <exception>
-
 namespace {
 
 using namespace TsqlValue;
-
-// Errors from inside a function go back to SQLite as the statement's error.
-template <class F>
-void Guarded(sqlite3_context* ctx, F&& body) {
-  try {
-    body();
-  } catch (const std::exception& e) {
-    sqlite3_result_error(ctx, e.what(), -1);
-  }
-}
 
 void CheckPassword(sqlite3_context* ctx, int, sqlite3_value** argv) {
   Guarded(ctx, [&] {

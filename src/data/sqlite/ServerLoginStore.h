@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/sqlite/ServerLoginPolicy.h"
+#include "data/sqlite/SqliteQuery.h"
 
 #include <QDateTime>
 #include <QString>
@@ -56,17 +57,9 @@ class TServerLoginStore {
 
   // Writes of one routine as a unit, nested inside the caller's transaction
   // when there is one. Rolled back unless Release is called.
-  class TSavepoint {
+  class TSavepoint : public TSqliteSavepoint {
    public:
-    explicit TSavepoint(TServerLoginStore& store);
-    ~TSavepoint();
-    TSavepoint(const TSavepoint&) = delete;
-    TSavepoint& operator=(const TSavepoint&) = delete;
-    void Release();
-
-   private:
-    sqlite3* FDb;
-    bool FOpen = true;
+    explicit TSavepoint(TServerLoginStore& store) : TSqliteSavepoint(store.FDb, "ServerLogin") {}
   };
 
  private:

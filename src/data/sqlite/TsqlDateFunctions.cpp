@@ -303,8 +303,24 @@ void IsDate(sqlite3_context* ctx, int, sqlite3_value** argv) {
                      sqlite3_value_type(argv[0]) == SQLITE_TEXT && DateTime(argv[0], ms) ? 1 : 0);
 }
 
+// Stored values are canonical: the parts of their text make the result
+// without converting (the day's 10 characters, or the clock's from 11 on).
+// (".000" is not canonical: it goes the long way and loses it.)
+const char* CanonicalText(sqlite3_value* v) {
+  int64_t ms = 0;
+  if (!CanonicalDateTime(v, ms) || (sqlite3_value_bytes(v) == 23 && ms % 1000 == 0)) return nullptr;
+  return reinterpret_cast<const char*>(sqlite3_value_text(v));
+}
+
 // dbo.JustTheDate(x): midnight of x.
 void JustTheDate(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  if (const char* text = CanonicalText(argv[0])) {
+    char buffer[19];
+    std::memcpy(buffer, text, 10);
+    std::memcpy(buffer + 10, " 00:00:00", 9);
+    sqlite3_result_text(ctx, buffer, 19, SQLITE_TRANSIENT);
+    return;
+  }
   int64_t ms = 0;
   if (!DateArg(ctx, argv[0], ms)) return;
   ResultDateTime(ctx, DayNumber(ms) * kMsPerDay);
@@ -313,9 +329,40 @@ void JustTheDate(sqlite3_context* ctx, int, sqlite3_value** argv) {
 // dbo.JustTheTime(x), JustTheTime1900(x): x's time of day on 1900-01-01,
 // so that JustTheDate(d) + JustTheTime(t) is the moment.
 void JustTheTime(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  if (const char* text = CanonicalText(argv[0])) {
+    const int length = sqlite3_value_bytes(argv[0]);
+    char buffer[24];
+    std::memcpy(buffer, "1900-01-01", 10);
+    std::memcpy(buffer + 10, text + 10, size_t(length - 10));
+    sqlite3_result_text(ctx, buffer, length, SQLITE_TRANSIENT);
+    return;
+  }
   int64_t ms = 0;
   if (!DateArg(ctx, argv[0], ms)) return;
   ResultDateTime(ctx, ms - DayNumber(ms) * kMsPerDay);
+}
+
+// ts_moment(d, t): JustTheDate(d) + JustTheTime(t) in one step, the moment
+// every date/time window of the reports compares; the translator writes it
+// for that sum. As there, a null gives null and a value that is no date an
+// error.
+void Moment(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  const char* day = CanonicalText(argv[0]);
+  const char* clock = day ? CanonicalText(argv[1]) : nullptr;
+  if (clock) {
+    const int length = sqlite3_value_bytes(argv[1]);
+    char buffer[24];
+    std::memcpy(buffer, day, 11);
+    std::memcpy(buffer + 11, clock + 11, size_t(length - 11));
+    sqlite3_result_text(ctx, buffer, length, SQLITE_TRANSIENT);
+    return;
+  }
+  int64_t date = 0, time = 0;
+  const bool hasDate = !IsNull(argv[0]), hasTime = !IsNull(argv[1]);
+  if ((hasDate && !DateTime(argv[0], date)) || (hasTime && !DateTime(argv[1], time)))
+    return BadDate(ctx);
+  if (!hasDate || !hasTime) return sqlite3_result_null(ctx);
+  ResultDateTime(ctx, DayNumber(date) * kMsPerDay + (time - DayNumber(time) * kMsPerDay));
 }
 
 }  // namespace
@@ -332,4 +379,5 @@ void RegisterTsqlDateFunctions(sqlite3* db) {
   Register(db, "JustTheDate", 1, JustTheDate);
   Register(db, "JustTheTime", 1, JustTheTime);
   Register(db, "JustTheTime1900", 1, JustTheTime);
+  Register(db, "ts_moment", 2, Moment);
 }

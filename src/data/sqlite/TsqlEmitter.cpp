@@ -1,5 +1,6 @@
 #include "data/sqlite/TsqlEmitter.h"
 
+#include "data/sqlite/ServerViewFunctions.h"
 #include "data/sqlite/TsqlDateTime.h"
 #include "data/sqlite/TsqlError.h"
 
@@ -16,7 +17,9 @@
 //   operator, becomes "SELECT * FROM (...)".
 // - 'alias' = expr becomes expr AS alias.
 // - Binary + becomes ts_add(a, b) and binary - ts_sub(a, b) (T-SQL typing:
-//   date-times, numbers, strings); LIKE becomes ts_like(value, pattern).
+//   date-times, numbers, strings); JustTheDate(d) + JustTheTime(t), the
+//   moment of a date and a time column, becomes ts_moment(d, t). LIKE
+//   becomes ts_like(value, pattern).
 // - Comparisons (=, <>, <, >, <=, >=, BETWEEN, IN lists): a string literal
 //   that holds a date in a form the program writes and meets a non-literal is
 //   replaced by its canonical date-time text; a :parameter that meets a
@@ -34,7 +37,8 @@
 // - DECLARE and SET @v become AssignVariable statements converting the value
 //   to the declared type; variables are bound as parameters named "@v".
 // - OUTER APPLY f(x) a becomes LEFT JOIN f(x) AS a (a table-valued function),
-//   CROSS APPLY an inner join.
+//   CROSS APPLY an inner join; a suite function that is a view for one key
+//   (ServerViewFunctions.h) is joined as that view instead.
 // - @@ROWCOUNT reads changes(); @@IDENTITY last_insert_rowid().
 // - #temp tables are TEMP tables; IDENTITY columns are INTEGER PRIMARY KEY;
 //   text columns get COLLATE TSQL; TRUNCATE TABLE is DELETE.
@@ -353,6 +357,19 @@ bool IsSuiteRoutine(const TTsqlExpr& call) {
          n.startsWith(QLatin1String("spks_"), Qt::CaseInsensitive);
 }
 
+// JustTheDate(d) + JustTheTime(t): the moment of a date column and a time
+// column, written once by the library function ts_moment.
+bool IsMomentSum(const TTsqlExpr& a, const TTsqlExpr& b) {
+  auto call = [](const TTsqlExpr& e, std::initializer_list<const char*> names) {
+    if (e.Kind != TTsqlExprKind::Function || e.Args.size() != 1 || e.Star || e.Distinct)
+      return false;
+    for (const char* name : names)
+      if (e.Text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) return true;
+    return false;
+  };
+  return call(a, {"JustTheDate"}) && call(b, {"JustTheTime", "JustTheTime1900"});
+}
+
 // Library type specification for CAST/CONVERT/DECLARE ("varchar(30)", "datetime", ...).
 QString NormalizeType(const TTsqlTypeName& type, bool& known) {
   known = true;
@@ -449,10 +466,25 @@ const TTsqlExpr& Unparen(const TTsqlExpr& e) {
   return e.Kind == TTsqlExprKind::Paren ? Unparen(*e.Args[0]) : e;
 }
 
-// A plain column: its own (TSQL) collation applies to comparisons.
+// A function whose value is a date-time (or null).
+bool IsDateTimeFunction(const TTsqlExpr& e) {
+  static const QSet<QString> names = {
+      QStringLiteral("DATEADD"),        QStringLiteral("GETDATE"),
+      QStringLiteral("GETUTCDATE"),     QStringLiteral("SYSDATETIME"),
+      QStringLiteral("JUSTTHEDATE"),    QStringLiteral("JUSTTHETIME"),
+      QStringLiteral("JUSTTHETIME1900")};
+  return e.Kind == TTsqlExprKind::Function && names.contains(e.Text.toUpper());
+}
+
+// A plain column: its own (TSQL) collation applies to comparisons. A
+// date-time value needs none either: canonical date-times compare alike in
+// every collation, and faster without TSQL's.
 bool HasCollation(const TTsqlExpr& e) {
   const TTsqlExpr& u = Unparen(e);
-  return u.Kind == TTsqlExprKind::Column || u.Kind == TTsqlExprKind::Collate;
+  return u.Kind == TTsqlExprKind::Column || u.Kind == TTsqlExprKind::Collate ||
+         IsDateTimeFunction(u) ||
+         (u.Kind == TTsqlExprKind::Binary && u.Text == QLatin1String("+") &&
+          IsMomentSum(*u.Args[0], *u.Args[1]));
 }
 
 bool IsNumericLiteral(const TTsqlExpr& e) {
@@ -507,6 +539,7 @@ class TWriter {
                    bool compound);
   static const TTsqlSelectCore* FirstCore(const TTsqlQuery& q);
   void EmitSource(const TTsqlSource& s);
+  bool EmitViewApply(const TTsqlSource& join);
 
   // Expressions
   void EmitExpr(const TTsqlExpr& e);
@@ -1042,6 +1075,7 @@ void TWriter::EmitSource(const TTsqlSource& s) {
       break;
     case TTsqlSourceKind::Join: {
       EmitSource(*s.Left);
+      if (EmitViewApply(s)) return;
       switch (s.JoinKind) {
         case TTsqlJoinKind::Inner:
         case TTsqlJoinKind::CrossApply:
@@ -1076,6 +1110,25 @@ void TWriter::EmitSource(const TTsqlSource& s) {
     }
   }
   if (!s.Alias.isEmpty()) FOut += QStringLiteral(" AS ") + QuoteName(s.Alias);
+}
+
+// OUTER APPLY f(k) a of a function that is a view for one key: LEFT JOIN
+// (the view's columns) AS a ON a.Key = k, so SQLite plans one query (CROSS
+// APPLY an inner join). False when the join is no such APPLY.
+bool TWriter::EmitViewApply(const TTsqlSource& join) {
+  if (join.JoinKind != TTsqlJoinKind::OuterApply && join.JoinKind != TTsqlJoinKind::CrossApply)
+    return false;
+  const TTsqlSource& call = *join.Right;
+  if (call.Kind != TTsqlSourceKind::Function || call.Args.size() != 1) return false;
+  const TServerViewFunction* function = FindServerViewFunction(call.Name);
+  if (!function) return false;
+  const QString alias = QuoteName(call.Alias.isEmpty() ? call.Name : call.Alias);
+  FOut += join.JoinKind == TTsqlJoinKind::OuterApply ? QStringLiteral(" LEFT JOIN (")
+                                                     : QStringLiteral(" JOIN (");
+  FOut += function->Select() + QStringLiteral(") AS ") + alias + QStringLiteral(" ON ") + alias +
+          u'.' + QuoteName(function->Key) + QStringLiteral(" = ");
+  EmitChild(*call.Args[0], kLevelCompare, true);
+  return true;
 }
 
 // ---------------------------------------------------------------- expressions
@@ -1193,6 +1246,14 @@ void TWriter::EmitExpr(const TTsqlExpr& e) {
       const QString& op = e.Text;
       const TTsqlExpr& a = *e.Args[0];
       const TTsqlExpr& b = *e.Args[1];
+      if (op == QLatin1String("+") && IsMomentSum(a, b)) {
+        FOut += QStringLiteral("ts_moment(");
+        EmitExpr(*a.Args[0]);
+        FOut += QStringLiteral(", ");
+        EmitExpr(*b.Args[0]);
+        FOut += u')';
+        return;
+      }
       if (op == QLatin1String("+") || op == QLatin1String("-")) {
         FOut += op == QLatin1String("+") ? QStringLiteral("ts_add(") : QStringLiteral("ts_sub(");
         EmitExpr(a);

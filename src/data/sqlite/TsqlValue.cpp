@@ -116,6 +116,21 @@ void Register(sqlite3* db, const char* name, int args, TFunction function, bool 
             .arg(QString::fromLatin1(name), QString::fromUtf8(sqlite3_errmsg(db))));
 }
 
+bool IsTrue(sqlite3_value* v) {
+  switch (sqlite3_value_type(v)) {
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT:
+      return sqlite3_value_double(v) != 0;
+    case SQLITE_TEXT: {
+      const QString text = Text(v).trimmed();
+      return text == QLatin1String("1") ||
+             text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+    }
+    default:
+      return false;
+  }
+}
+
 void Error(sqlite3_context* ctx, const QString& message) {
   const QByteArray utf8 = message.toUtf8();
   sqlite3_result_error(ctx, utf8.constData(), int(utf8.size()));

@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <exception>
 
 // Helpers shared by the T-SQL function library for reading arguments and
 // writing results with T-SQL typing.
@@ -46,5 +47,20 @@ void Register(sqlite3* db, const char* name, int args, TFunction function,
 
 // sqlite3_result_error with a QString.
 void Error(sqlite3_context* ctx, const QString& message);
+
+// A bit argument as callers send it: a number (not 0 is true) or the texts
+// "1" and "true"; null and anything else are false.
+bool IsTrue(sqlite3_value* v);
+
+// Runs a function's body; an exception goes back to SQLite as the
+// statement's error.
+template <class F>
+void Guarded(sqlite3_context* ctx, F&& body) {
+  try {
+    body();
+  } catch (const std::exception& e) {
+    sqlite3_result_error(ctx, e.what(), -1);
+  }
+}
 
 }  // namespace TsqlValue

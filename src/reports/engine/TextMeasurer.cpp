@@ -32,6 +32,7 @@ TTextMeasurer::TFontInfo& TTextMeasurer::Entry(const QFont& font) {
                                                        fm.height() * KUmPerPx,
                                                        fm.lineSpacing() * KUmPerPx,
                                                        fm.maxWidth() * KUmPerPx,
+                                                       {},
                                                        {}});
   info->Advance.fill(-1.0f);
   FFonts.push_back(std::move(info));

@@ -85,9 +85,18 @@ const TRuleCase kRuleCases[] = {
      "SELECT ?1 FROM T WHERE a = ts_date(?1) AND ts_date(?2) BETWEEN b AND c"},
     {"ParameterNamesIgnoreCase", "SELECT 1 FROM T WHERE a >= :BillingStart AND b < :BILLINGSTART",
      "SELECT 1 FROM T WHERE a >= ts_date(?1) AND b < ts_date(?1)"},
-    {"OuterApplyBecomesLeftJoin",
-     "SELECT f.x FROM T t OUTER APPLY fnks_CheckInOutOnSameRow(t.bookno) f",
-     "SELECT f.x FROM T AS t LEFT JOIN fnks_CheckInOutOnSameRow(t.bookno) AS f"},
+    {"OuterApplyBecomesLeftJoin", "SELECT f.x FROM T t OUTER APPLY fnks_Series(t.bookno) f",
+     "SELECT f.x FROM T AS t LEFT JOIN fnks_Series(t.bookno) AS f"},
+    {"ApplyOfAViewFunctionJoinsTheView",
+     "SELECT f.CheckInTime FROM T t OUTER APPLY fnks_CheckInOutOnSameRow(t.bookno) f "
+     "CROSS APPLY dbo.fnks_CheckInOutOnSameRow(t.x) ",
+     "SELECT f.CheckInTime FROM T AS t LEFT JOIN (SELECT CheckInOutId, BookNo, CheckOutTime, "
+     "CheckOutReasonCode, CheckOutOfficerName, CheckOutOfficerNumber, CheckInTime, "
+     "CheckInReasonCode, CheckInOfficerName, CheckInOfficerNumber FROM CheckOutIn) AS f ON "
+     "f.BookNo = t.bookno JOIN (SELECT CheckInOutId, BookNo, CheckOutTime, CheckOutReasonCode, "
+     "CheckOutOfficerName, CheckOutOfficerNumber, CheckInTime, CheckInReasonCode, "
+     "CheckInOfficerName, CheckInOfficerNumber FROM CheckOutIn) AS fnks_CheckInOutOnSameRow ON "
+     "fnks_CheckInOutOnSameRow.BookNo = t.x"},
     {"JoinsOfEveryKind",
      "SELECT 1 FROM A a INNER JOIN B b ON b.k = a.k LEFT OUTER JOIN C c ON c.k = a.k RIGHT JOIN D "
      "d ON "
@@ -134,6 +143,14 @@ const TRuleCase kRuleCases[] = {
      "UPDATE T AS t SET a = u.b FROM U AS u WHERE u.k = t.k AND u.c = 1"},
     {"DeleteFromJoinByRowid", "DELETE T FROM T JOIN U ON U.k = T.k",
      "DELETE FROM T WHERE rowid IN (SELECT T.rowid FROM T JOIN U ON U.k = T.k)"},
+    {"DatePlusTimeIsOneMoment",
+     "SELECT a FROM T WHERE dbo.JustTheDate(T.d) + cfg.dbo.JustTheTime1900(T.t) BETWEEN :s AND :e",
+     "SELECT a FROM T WHERE ts_moment(T.d, T.t) BETWEEN ts_date(?1) AND ts_date(?2)"},
+    {"DateTimeValuesNeedNoCollation",
+     "SELECT a FROM T WHERE :d BETWEEN dbo.JustTheDate(T.o) AND dbo.JustTheDate(T.i) AND "
+     "GETDATE() > DATEADD(day, 1, :d)",
+     "SELECT a FROM T WHERE ts_date(?1) BETWEEN JustTheDate(T.o) AND JustTheDate(T.i) AND "
+     "ts_getdate() > ts_dateadd('day', 1, ?1)"},
     {"ExecBecomesCall", "EXEC dbo.kssp_Thing :A, 5", "SELECT ?1 AS A, 5"},
 };
 

@@ -6,8 +6,8 @@ TEST_F(DialogTest, CellListOfTheFacilityWithBedDescriptions) {
   m.xsFacilityID = "MAIN ";
   ASSERT_TRUE(m.BeginShow());
   ASSERT_EQ(m.Cells().size(), 2u);
-  EXPECT_EQ(m.Cells()[0].CellDescription, "A-101");
-  EXPECT_EQ(m.Cells()[1].CellDescription, "A-102*TOP");
+  EXPECT_EQ(m.Cells()[0].CellDescription, "MAIN*A*101");
+  EXPECT_EQ(m.Cells()[1].CellDescription, "MAIN*A*102*TOP");
   EXPECT_EQ(m.Cells()[1].CellKey, "C2");
 }
 
@@ -18,10 +18,10 @@ TEST_F(DialogTest, CellRangeChecks) {
     QString Message;
   };
   const std::vector<TCase> cases = {
-      {"A-101", "", "From and To Cell must be entered."},
+      {"MAIN*A*101", "", "From and To Cell must be entered."},
       {"", "", "From and To Cell must be entered."},
-      {"A-101", "W-1", "'W-1' is not one of the cells listed."},
-      {"A-101", "A-102*TOP", ""},
+      {"MAIN*A*101", "WEST*W*1", "'WEST*W*1' is not one of the cells listed."},
+      {"MAIN*A*101", "MAIN*A*102*TOP", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.From);
@@ -38,10 +38,10 @@ TEST_F(DialogTest, CellRangeChecks) {
 
 TEST_F(DialogTest, PrintAllCellsEmptiesTheRangeAndIsAccepted) {
   TCellNoRangeModel m(&FLists);
-  FDialogs.SetAnswer("cells", "A-101..A-102*TOP");
+  FDialogs.SetAnswer("cells", "MAIN*A*101..MAIN*A*102*TOP");
   ASSERT_TRUE(ParameterDialogs().ShowCellNoRange(m));
-  EXPECT_EQ(m.xsCellNORangeStart, "A-101");
-  EXPECT_EQ(m.xsCellNORangeEnd, "A-102*TOP");
+  EXPECT_EQ(m.xsCellNORangeStart, "MAIN*A*101");
+  EXPECT_EQ(m.xsCellNORangeEnd, "MAIN*A*102*TOP");
   EXPECT_FALSE(m.xbAllCells);
 
   FDialogs.SetAnswer("all-cells", "yes");

@@ -2,20 +2,17 @@
 
 #include "core/ScriptedPrompts.h"
 #include "data/KsSQLDatabase.h"
-#include "data/sqlite/SqliteConnectionHooks.h"
 #include "fixtures/SuiteTestDatabase.h"
 #include "reports/framework/DialogListProvider.h"
 #include "reports/framework/ScriptedParameterDialogs.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 // A facility "MAIN" with dorms, cells, destinations and billed agencies in a
 // real suite database, the scripted prompts and dialogs installed.
 class DialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    InstallCellDescription();
     FSuite.Exec(
         "INSERT INTO JAILBOOK (BOOKNO, LNAME, FNAME, MNAME, NAMERELEAS, POD, FACICODE) VALUES "
         "('B1', 'SMITH', 'JOHN', 'A', 0, 'D2', 'MAIN'), ('B2', 'ADAMS', 'MARY', '', NULL, 'D1', "
@@ -29,8 +26,8 @@ class DialogTest : public ::testing::Test {
         "'L2', "
         "'MAIN'), ('3', NULL, 'MAIN')");
     FSuite.Exec(
-        "INSERT INTO CFGCELL (CellKey, FACILITYID, CellDesc) VALUES ('C1', 'MAIN', 'A-101'), "
-        "('C2', 'MAIN', 'A-102'), ('C3', 'WEST', 'W-1')");
+        "INSERT INTO CFGCELL (CellKey, FACILITYID, DORMCODE, CellNo) VALUES "
+        "('C1', 'MAIN', 'A', '101'), ('C2', 'MAIN', 'A', '102'), ('C3', 'WEST', 'W', '1')");
     FSuite.Exec("INSERT INTO CFGBED (CellKey, BedNo, BedDesc) VALUES ('C2', '1', 'TOP')");
     FSuite.Exec(
         "INSERT INTO CFGMOVE (MOVEMENT, DESCRIPT, IsMovement) VALUES ('COURT ', 'County court', "
@@ -42,36 +39,6 @@ class DialogTest : public ::testing::Test {
         "INSERT INTO AgencyBilling (AgencyFKey, ChargeFirstDay, ChargeLastDay, ChargeCheckOut, "
         "ChargeCheckIn, Amount) VALUES ('AG1', 1, 0, 1, 0, 1234.5), ('AG2', 0, 1, 0, 1, 40)");
     FDb.SetConnectString(FSuite.ConnectString());
-  }
-
-  // The description function the cell list calls: the cell's description.
-  static void InstallCellDescription() {
-    static const bool installed = [] {
-      RegisterSqliteOpenHook([](sqlite3* db) {
-        sqlite3_stmt* probe = nullptr;
-        const int rc =
-            sqlite3_prepare_v2(db, "SELECT fnks_GetCellDescription('')", -1, &probe, nullptr);
-        sqlite3_finalize(probe);
-        if (rc == SQLITE_OK) return;
-        sqlite3_create_function_v2(
-            db, "fnks_GetCellDescription", 1, SQLITE_UTF8, nullptr,
-            [](sqlite3_context* context, int, sqlite3_value** args) {
-              sqlite3* handle = sqlite3_context_db_handle(context);
-              sqlite3_stmt* stmt = nullptr;
-              sqlite3_prepare_v2(handle, "SELECT CellDesc FROM CFGCELL WHERE CellKey = ?1", -1,
-                                 &stmt, nullptr);
-              sqlite3_bind_value(stmt, 1, args[0]);
-              if (sqlite3_step(stmt) == SQLITE_ROW)
-                sqlite3_result_value(context, sqlite3_column_value(stmt, 0));
-              else
-                sqlite3_result_null(context);
-              sqlite3_finalize(stmt);
-            },
-            nullptr, nullptr, nullptr);
-      });
-      return true;
-    }();
-    (void)installed;
   }
 
   TSuiteTestDatabase FSuite;

@@ -97,7 +97,7 @@ TEST_F(DialogTest, QtCellViewPrintAllCellsDisablesTheBoxes) {
   TCellNoRangeModel m(&FLists);
   bool boxesEnabled = true;
   WhenShown([&](QDialog& d) {
-    d.findChild<QComboBox*>("lcbCellFrom")->setCurrentText("A-101");
+    d.findChild<QComboBox*>("lcbCellFrom")->setCurrentText("MAIN*A*101");
     d.findChild<QCheckBox*>("chkAllCells")->setChecked(true);
     boxesEnabled = d.findChild<QComboBox*>("lcbCellFrom")->isEnabled();
     Ok(d)->click();
