@@ -1,6 +1,7 @@
 #include "reports/framework/DateTimeRangeModel.h"
 
 #include "core/UserPrompts.h"
+#include "data/utJailDateTimeLib.h"
 
 TDateTimeRangeModel::TDateTimeRangeModel(IDialogListProvider* lists,
                                          const QString& facilityDescription)
@@ -109,4 +110,9 @@ void TDateTimeRangeModel::StoreResults() {
     xsDormEnd = DormTo;
   }
   if (DestinationShown()) xsDestToPrint = Destination.trimmed();
+}
+
+bool TDateTimeRangeModel::SqlRange(QString& start, QString& end) const {
+  return GetSQLTimeStamp(xsDateStart, xsTimeStart, false, start) &&
+         GetSQLTimeStamp(xsDateEnd, xsTimeEnd, true, end);
 }

@@ -70,6 +70,11 @@ class TDateTimeRangeModel : public TParameterDialogModel {
   QString xsDormStart, xsDormEnd;
   QString xsDestToPrint;
 
+  // The range as the two quoted SQL literals of GetSQLTimeStamp, the end
+  // taking its whole minute. False when a bound does not convert: the user
+  // has been told, and a statement without it could only fail.
+  bool SqlRange(QString& start, QString& end) const;
+
  protected:
   void StoreResults() override;
 

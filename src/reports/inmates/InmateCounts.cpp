@@ -2,7 +2,6 @@
 
 #include "core/RegionalFormats.h"
 #include "data/dmJailAdminReports.h"
-#include "data/utJailDateTimeLib.h"
 #include "reports/framework/DateTimeEntryModel.h"
 #include "reports/framework/DateTimeRangeModel.h"
 #include "reports/framework/ParameterDialogs.h"
@@ -88,11 +87,7 @@ void RangeCountClick(const QString& entryName, TBookingSet set) {
   RunReportEntry(entryName, TRunErrorStyle::rsWarning, [&] {
     TRunQuery query(ReportSession().qryGeneric);
     QString start, end;
-    // A bound that does not convert has been reported; a statement without
-    // it could only fail.
-    if (!GetSQLTimeStamp(dialog.xsDateStart, dialog.xsTimeStart, false, start) ||
-        !GetSQLTimeStamp(dialog.xsDateEnd, dialog.xsTimeEnd, true, end))
-      return;
+    if (!dialog.SqlRange(start, end)) return;
     query.Add(InmateCountStatements::RangeCount(set, SessionFacility(), start, end));
     query.Open();
     PrintWhenRows(

@@ -78,13 +78,6 @@ bool AskRange(TDateTimeRangeModel& dialog, bool dorm) {
   return ParameterDialogs().ShowDateTimeRange(dialog);
 }
 
-// A bound that does not convert has been reported to the user; a statement
-// without it could only fail, so the run ends there.
-bool RangeLiterals(const TDateTimeRangeModel& dialog, QString& start, QString& end) {
-  return GetSQLTimeStamp(dialog.xsDateStart, dialog.xsTimeStart, false, start) &&
-         GetSQLTimeStamp(dialog.xsDateEnd, dialog.xsTimeEnd, true, end);
-}
-
 void BindParameterWindow(TKsCustomDataSet& query, const TDateTimeRangeModel& dialog) {
   BindDateTimeParam(query, QStringLiteral("DATE"), StrToDateTime(dialog.xsDateStart));
   BindDateTimeParam(query, QStringLiteral("DATE2"), StrToDateTime(dialog.xsDateEnd));
@@ -99,7 +92,7 @@ void PrintEntries(const TJailLogEntry& entry, const TDateTimeRangeModel& dialog,
   const TLogSelection selection{entry.Order, entry.Dorm, linked, entry.Supervisor};
   const bool parameterWindow = UsesParameterWindow(selection);
   QString start, end;
-  if (!parameterWindow && !RangeLiterals(dialog, start, end)) return;
+  if (!parameterWindow && !dialog.SqlRange(start, end)) return;
 
   TdtmJailAdminReports& session = ReportSession();
   TRunQuery entries(session.qryGeneric);
@@ -134,7 +127,7 @@ void PrintEntries(const TJailLogEntry& entry, const TDateTimeRangeModel& dialog,
 
 void PrintBookings(const TJailLogEntry& entry, const TDateTimeRangeModel& dialog) {
   QString start, end;
-  if (!RangeLiterals(dialog, start, end)) return;
+  if (!dialog.SqlRange(start, end)) return;
 
   TdtmJailAdminReports& session = ReportSession();
   TRunQuery links(session.qryGeneric);
