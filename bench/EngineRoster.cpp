@@ -104,13 +104,13 @@ struct TRoster {
     TLayoutBuilder b(Report);
     b.Letter().Landscape().Margins(6.35).Pipeline(&RowPipe).Title("Active Inmate Roster");
     auto header = b.PageHeader(0);
-    TAgencyHeaderSpec headerSpec;
-    headerSpec.AgencyName = "Tally County Sheriff's Office";
-    headerSpec.LogoPipeline = &LogoPipe;
-    headerSpec.Title = "Active Inmate Roster";
-    headerSpec.TitlePoints = 13;
-    headerSpec.FacilityPipeline = &RowPipe;
-    const TAgencyHeader agency = AddAgencyHeader(header, headerSpec);
+    TAgencyHeaderSettings headerSettings;
+    headerSettings.AgencyName = "Tally County Sheriff's Office";
+    headerSettings.LogoPipeline = &LogoPipe;
+    headerSettings.Title = "Active Inmate Roster";
+    headerSettings.TitlePoints = 13;
+    headerSettings.FacilityPipeline = &RowPipe;
+    const TAgencyHeader agency = AddAgencyHeader(header, headerSettings);
     AddColumnCaptions(header, agency.BottomMm + 0.5,
                       {{"Name", 0, 55},
                        {"MNI No", 56, 16},

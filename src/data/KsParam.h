@@ -46,7 +46,7 @@ class TParam {
   void SetAsFloat(double value);
   void SetAsCurrency(double value);
   void SetAsBoolean(bool value);
-  // Naive date-times: the wall-clock value is kept whatever the time spec.
+  // Naive date-times: the wall-clock value is kept whatever zone it is marked with.
   void SetAsDateTime(const QDateTime& value);
   void SetAsDate(const QDate& value);
   void SetAsBlob(const QByteArray& value);

@@ -25,7 +25,7 @@ bool ToBool(const QVariant& v, bool* out);
 bool ToDateTime(const QVariant& v, QDateTime* out);
 QByteArray ToBytes(const QVariant& v);
 
-// The same wall-clock moment with Qt::UTC as time spec (naive date-times never shift).
+// The same wall-clock moment marked as UTC (naive date-times never shift).
 QDateTime Naive(const QDateTime& dt);
 
 // The value converted to what a field or parameter of `type` holds; throws

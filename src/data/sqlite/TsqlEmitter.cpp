@@ -549,7 +549,7 @@ class TWriter {
   void EmitStoredValue(const TTsqlExpr& value);
   void EmitFunction(const TTsqlExpr& e);
   void EmitArgs(const std::vector<TTsqlExprPtr>& args, size_t from);
-  QString TypeSpec(const TTsqlTypeName& type, int offset) const;
+  QString TypeText(const TTsqlTypeName& type, int offset) const;
   static bool CanonicalDateLiteral(const QString& text, QString& canonical);
 
   const TTsqlStatement& FStatement;
@@ -1291,7 +1291,7 @@ void TWriter::EmitExpr(const TTsqlExpr& e) {
       return;
     case TTsqlExprKind::Cast:
     case TTsqlExprKind::Convert: {
-      const QString typeText = TypeSpec(e.Type, e.Offset);
+      const QString typeText = TypeText(e.Type, e.Offset);
       if (e.Kind == TTsqlExprKind::Cast) {
         FOut += QStringLiteral("ts_cast(");
         EmitExpr(*e.Args[0]);
@@ -1408,7 +1408,7 @@ void TWriter::EmitExpr(const TTsqlExpr& e) {
   }
 }
 
-QString TWriter::TypeSpec(const TTsqlTypeName& type, int offset) const {
+QString TWriter::TypeText(const TTsqlTypeName& type, int offset) const {
   bool known = false;
   const QString typeText = NormalizeType(type, known);
   if (!known) Fail(QStringLiteral("unsupported construct data type %1").arg(type.Name), offset);

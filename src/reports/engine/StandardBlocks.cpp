@@ -15,21 +15,22 @@ void GrowTo(TBandBuilder& band, double bottomMm) {
   band.Band()->Height = std::max(band.Band()->Height, Um::FromMm(bottomMm));
 }
 
-TItem<TReportDBImage> Logo(TBandBuilder& band, const TAgencyHeaderSpec& spec) {
-  if (spec.LogoPipeline) return band.Image(spec.LogoField, spec.LogoPipeline);
-  return band.Image(spec.Logo);
+TItem<TReportDBImage> Logo(TBandBuilder& band, const TAgencyHeaderSettings& settings) {
+  if (settings.LogoPipeline) return band.Image(settings.LogoField, settings.LogoPipeline);
+  return band.Image(settings.Logo);
 }
 
 }  // namespace
 
-TAgencyHeader AddAgencyHeader(TBandBuilder& band, const TAgencyHeaderSpec& spec, double topMm) {
+TAgencyHeader AddAgencyHeader(TBandBuilder& band, const TAgencyHeaderSettings& settings,
+                              double topMm) {
   TAgencyHeader h;
   const double width = BandWidthMm(band);
   h.TopRule = band.Rule(topMm, TLineStyle::Double, 0.75, 0, width);
   double y = topMm + 1.5;
   h.LeftLogo =
-      Logo(band, spec).At(0, y, KLogoWidth, KLogoHeight).Name(QStringLiteral("imgLogoLeft"));
-  h.RightLogo = Logo(band, spec)
+      Logo(band, settings).At(0, y, KLogoWidth, KLogoHeight).Name(QStringLiteral("imgLogoLeft"));
+  h.RightLogo = Logo(band, settings)
                     .At(width - KLogoWidth, y, KLogoWidth, KLogoHeight)
                     .Name(QStringLiteral("imgLogoRight"));
   const double middleX = KLogoWidth + 2;
@@ -38,19 +39,19 @@ TAgencyHeader AddAgencyHeader(TBandBuilder& band, const TAgencyHeaderSpec& spec,
     return band.Label(text).Font(font).AutoSize(false).Center().At(middleX, top, middleW, height);
   };
   h.AgencyName =
-      centred(spec.AgencyName, Arial(12), y + 1, 5.5).Name(QStringLiteral("lblAgencyName"));
-  h.Title = centred(spec.Title, TimesNewRoman(spec.TitlePoints, fsBold), y + 7, 6.5)
+      centred(settings.AgencyName, Arial(12), y + 1, 5.5).Name(QStringLiteral("lblAgencyName"));
+  h.Title = centred(settings.Title, TimesNewRoman(settings.TitlePoints, fsBold), y + 7, 6.5)
                 .Name(QStringLiteral("lblTitle"));
   double bottom = y + 14;
-  if (spec.FacilityPipeline) {
-    h.Facility = band.DBText(spec.FacilityField, spec.FacilityPipeline)
-                     .Font(Arial(spec.FacilityPoints, fsBold))
+  if (settings.FacilityPipeline) {
+    h.Facility = band.DBText(settings.FacilityField, settings.FacilityPipeline)
+                     .Font(Arial(settings.FacilityPoints, fsBold))
                      .Center()
                      .At(middleX, bottom, middleW, 5)
                      .Name(QStringLiteral("dbFacility"));
     bottom += 5;
   }
-  if (spec.RangeFrom || spec.RangeTo) {
+  if (settings.RangeFrom || settings.RangeTo) {
     const QFont font = Arial(10, fsBold);
     const double half = middleW / 2;
     h.FromCaption = band.Label(QStringLiteral("From:"))
@@ -67,9 +68,10 @@ TAgencyHeader AddAgencyHeader(TBandBuilder& band, const TAgencyHeaderSpec& spec,
                       .At(middleX + half, bottom, 10, 4.5);
     h.ToValue = band.Label(QString()).Font(font).AutoSize(false).At(middleX + half + 11, bottom,
                                                                     half - 11, 4.5);
-    if (spec.RangeFrom)
-      h.FromValue->OnGetText = [get = spec.RangeFrom](QString& text) { text = get(); };
-    if (spec.RangeTo) h.ToValue->OnGetText = [get = spec.RangeTo](QString& text) { text = get(); };
+    if (settings.RangeFrom)
+      h.FromValue->OnGetText = [get = settings.RangeFrom](QString& text) { text = get(); };
+    if (settings.RangeTo)
+      h.ToValue->OnGetText = [get = settings.RangeTo](QString& text) { text = get(); };
     bottom += 5;
   }
   bottom = std::max(bottom, y + KLogoHeight) + 0.5;

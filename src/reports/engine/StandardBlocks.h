@@ -7,7 +7,7 @@
 
 // The layout blocks every report shares, written once.
 
-struct TAgencyHeaderSpec {
+struct TAgencyHeaderSettings {
   QString AgencyName;                       // trimmed agency name; the label can be changed later
   TReportPipeline* LogoPipeline = nullptr;  // range: current record
   QString LogoField = QStringLiteral("AGENCYLOGO");
@@ -42,7 +42,8 @@ struct TAgencyHeader {
 // between them (Arial 12); the title (Times New Roman bold); the facility
 // (Arial bold); the range (Arial 10 bold); a closing rule. Starts at topMm
 // of the band and grows the band to fit.
-TAgencyHeader AddAgencyHeader(TBandBuilder& band, const TAgencyHeaderSpec& spec, double topMm = 0);
+TAgencyHeader AddAgencyHeader(TBandBuilder& band, const TAgencyHeaderSettings& settings,
+                              double topMm = 0);
 
 struct TColumnCaption {
   QString Text;  // "\n" separates the lines of two-line captions

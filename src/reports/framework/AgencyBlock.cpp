@@ -20,11 +20,12 @@ QString TAgencyBlock::AgencyName() {
   return *FAgencyName;
 }
 
-TAgencyHeaderSpec TAgencyBlock::HeaderSpec(const QString& title, TReportPipeline* facilityRows) {
-  TAgencyHeaderSpec spec;
-  spec.AgencyName = AgencyName();
-  spec.LogoPipeline = LogoPipeline();
-  spec.Title = title;
-  spec.FacilityPipeline = facilityRows;
-  return spec;
+TAgencyHeaderSettings TAgencyBlock::HeaderSettings(const QString& title,
+                                                   TReportPipeline* facilityRows) {
+  TAgencyHeaderSettings settings;
+  settings.AgencyName = AgencyName();
+  settings.LogoPipeline = LogoPipeline();
+  settings.Title = title;
+  settings.FacilityPipeline = facilityRows;
+  return settings;
 }

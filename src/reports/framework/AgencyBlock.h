@@ -23,7 +23,8 @@ class TAgencyBlock {
 
   // The header of a layout with this title: agency name, logos, and the
   // facility line from the report's own rows when `facilityRows` is given.
-  TAgencyHeaderSpec HeaderSpec(const QString& title, TReportPipeline* facilityRows = nullptr);
+  TAgencyHeaderSettings HeaderSettings(const QString& title,
+                                       TReportPipeline* facilityRows = nullptr);
 
  private:
   std::optional<QString> FAgencyName;

@@ -33,7 +33,7 @@ class TPickerValue {
   // The values; null when empty or invalid.
   QDate Date() const;
   QTime Time() const;
-  QDateTime DateTime() const;  // naive, UTC spec
+  QDateTime DateTime() const;  // naive, carried as UTC
   // The text the picker displays for its value: short date, long time, or
   // short date and short time; the typed text when invalid.
   QString DisplayText() const;

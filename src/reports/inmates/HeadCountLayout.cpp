@@ -48,12 +48,12 @@ THeadCountLayout::THeadCountLayout(TKsCustomDataSet& rows, const QString& title,
 
 void THeadCountLayout::BuildTitle(const QString& title) {
   TLayoutBuilder b(rptHeadCount);
-  TAgencyHeaderSpec spec = FAgency.HeaderSpec(title, &ppHeadCount);
-  spec.TitlePoints = 14;
-  spec.RangeFrom = [this] { return FRange ? FRange->xsDateStart : QString(); };
-  spec.RangeTo = [this] { return FRange ? FRange->xsDateEnd : QString(); };
+  TAgencyHeaderSettings settings = FAgency.HeaderSettings(title, &ppHeadCount);
+  settings.TitlePoints = 14;
+  settings.RangeFrom = [this] { return FRange ? FRange->xsDateStart : QString(); };
+  settings.RangeTo = [this] { return FRange ? FRange->xsDateEnd : QString(); };
   TBandBuilder band = b.TitleBand(10);
-  const TAgencyHeader header = AddAgencyHeader(band, spec);
+  const TAgencyHeader header = AddAgencyHeader(band, settings);
   header.Title->Name = QStringLiteral("pplblTitle");
   for (TReportLabel* item :
        {header.FromCaption, header.FromValue, header.ToCaption, header.ToValue})

@@ -11,12 +11,12 @@ void Paper(TLayoutBuilder& b, TReportPipeline& rows) {
   b.Letter().Portrait().Margins(6.35).TwoPass().Pipeline(&rows);
 }
 
-TAgencyHeaderSpec HeaderSpec(TAgencyBlock& agency, const QString& title, TReportPipeline& rows,
-                             const TInmDateRangeContext& context) {
-  TAgencyHeaderSpec spec = agency.HeaderSpec(title, &rows);
-  spec.RangeFrom = context.RangeFrom;
-  spec.RangeTo = context.RangeTo;
-  return spec;
+TAgencyHeaderSettings HeaderSettings(TAgencyBlock& agency, const QString& title,
+                                     TReportPipeline& rows, const TInmDateRangeContext& context) {
+  TAgencyHeaderSettings settings = agency.HeaderSettings(title, &rows);
+  settings.RangeFrom = context.RangeFrom;
+  settings.RangeTo = context.RangeTo;
+  return settings;
 }
 
 // "Booking Date:" and the booking date of the group's first row.
@@ -96,7 +96,7 @@ void BuildInmDateRangeLayout(TReport& layout, TReportPipeline& rows, TReportPipe
   TBandBuilder header = b.PageHeader(10);
   const TAgencyHeader block = AddAgencyHeader(
       header,
-      HeaderSpec(agency, QStringLiteral("Inmate Roster with Date/Time Range"), rows, context));
+      HeaderSettings(agency, QStringLiteral("Inmate Roster with Date/Time Range"), rows, context));
   const double y = block.BottomMm + 0.5;
   header.Label(QStringLiteral("Total Inmates: ")).Font(Arial(10, fsBold)).At(0, y, 28, 4.5);
   header.DBText(QStringLiteral("InmCount"), &counts).Font(Arial(10, fsBold)).At(28, y, 20, 4.5);
@@ -120,7 +120,7 @@ void BuildInactiveInmDateRangeLayout(TReport& layout, TReportPipeline& rows, TAg
   Paper(b, rows);
   const QString title = QStringLiteral("Inactive Inmate Roster with Date/Time Range");
   TBandBuilder top = b.TitleBand(10);
-  AddAgencyHeader(top, HeaderSpec(agency, title, rows, context));
+  AddAgencyHeader(top, HeaderSettings(agency, title, rows, context));
 
   TBandBuilder header = b.PageHeader(12);
   header.Label(title)

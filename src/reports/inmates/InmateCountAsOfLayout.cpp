@@ -13,10 +13,10 @@ TInmateCountAsOfLayout::TInmateCountAsOfLayout(TKsCustomDataSet& rows, const QSt
   b.Letter().Portrait().Margins(6.35).TwoPass().Pipeline(&ppJailBook2).Title(caption);
   const double width = b.PrintableWidthMm();
 
-  TAgencyHeaderSpec spec = FAgency.HeaderSpec(caption, &ppJailBook2);
-  spec.TitlePoints = 13;
+  TAgencyHeaderSettings settings = FAgency.HeaderSettings(caption, &ppJailBook2);
+  settings.TitlePoints = 13;
   TBandBuilder title = b.TitleBand(10).Font(Arial(10, fsBold));
-  const TAgencyHeader header = AddAgencyHeader(title, spec);
+  const TAgencyHeader header = AddAgencyHeader(title, settings);
   header.Title->Name = QStringLiteral("pplblAsofCount");
   const double y = header.BottomMm + 1;
   title.Label(QStringLiteral("Total:")).AutoSize(false).At(0, y, 15, 4.5);

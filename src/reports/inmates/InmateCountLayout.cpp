@@ -104,12 +104,14 @@ void TInmateCountLayout::BuildTallies() {
 
 void TInmateCountLayout::BuildTitle(const QString& title, int rowCount) {
   TLayoutBuilder b(rptInmateCount);
-  TAgencyHeaderSpec spec = FAgency.HeaderSpec(title, &ppJailBook2);
-  spec.TitlePoints = 13;
-  spec.RangeFrom = [this] { return FRange.xsDateStart + QLatin1Char(' ') + FRange.xsTimeStart; };
-  spec.RangeTo = [this] { return FRange.xsDateEnd + QLatin1Char(' ') + FRange.xsTimeEnd; };
+  TAgencyHeaderSettings settings = FAgency.HeaderSettings(title, &ppJailBook2);
+  settings.TitlePoints = 13;
+  settings.RangeFrom = [this] {
+    return FRange.xsDateStart + QLatin1Char(' ') + FRange.xsTimeStart;
+  };
+  settings.RangeTo = [this] { return FRange.xsDateEnd + QLatin1Char(' ') + FRange.xsTimeEnd; };
   TBandBuilder band = b.TitleBand(10).Font(Arial(10, fsBold));
-  const TAgencyHeader header = AddAgencyHeader(band, spec);
+  const TAgencyHeader header = AddAgencyHeader(band, settings);
   header.Title->Name = QStringLiteral("pplblTitle");
 
   double y = header.BottomMm + 1;

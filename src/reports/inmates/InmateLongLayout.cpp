@@ -77,10 +77,10 @@ class TInmateLongLayout {
     const double width = B.PrintableWidthMm();
     TBandBuilder top = FInactive ? B.TitleBand(10) : B.PageHeader(10);
     const TAgencyHeader agency = AddAgencyHeader(
-        top,
-        FAgency.HeaderSpec(FInactive ? QStringLiteral("Inactive Inmate Roster with Cases/Charges")
-                                     : QStringLiteral("Inmate Roster with Cases/Charges"),
-                           &FRows));
+        top, FAgency.HeaderSettings(
+                 FInactive ? QStringLiteral("Inactive Inmate Roster with Cases/Charges")
+                           : QStringLiteral("Inmate Roster with Cases/Charges"),
+                 &FRows));
     const double y = agency.BottomMm + 0.5;
     const QFont total = Arial(10, fsBold);
     top.Label(FInactive ? QStringLiteral("Total Inmates:  ") : QStringLiteral("Total Inmates: "))

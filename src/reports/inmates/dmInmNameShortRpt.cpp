@@ -68,10 +68,10 @@ void TdtmInmNameShortRpt::BuildInmRoster() {
   b.Letter().Landscape().Margins(6.35).TwoPass().Pipeline(&ppInmates);
 
   TBandBuilder header = b.PageHeader(10);
-  TAgencyHeaderSpec spec = Agency().HeaderSpec(QString(), &ppInmates);
-  spec.TitlePoints = 13;
-  spec.FacilityPoints = 11;
-  const TAgencyHeader agency = AddAgencyHeader(header, spec);
+  TAgencyHeaderSettings settings = Agency().HeaderSettings(QString(), &ppInmates);
+  settings.TitlePoints = 13;
+  settings.FacilityPoints = 11;
+  const TAgencyHeader agency = AddAgencyHeader(header, settings);
   FTitle = agency.Title;
   const double y = agency.BottomMm + 0.5;
   const QFont total = Arial(10, fsBold);

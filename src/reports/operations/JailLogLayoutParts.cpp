@@ -10,28 +10,28 @@ namespace {
 constexpr double kLineMm = kLogLineMm;
 constexpr double kGapMm = 2;
 
-struct TFieldSpec {
+struct TFieldLayout {
   const char* Field;
   double WidthMm;
   const char* Format;
 };
 
 // A caption followed by up to two fields.
-struct TItemSpec {
+struct TItemLayout {
   const char* Caption;
   double CaptionMm;
-  TFieldSpec Fields[2];
+  TFieldLayout Fields[2];
 };
 
-const TItemSpec& ItemSpec(TLogItem item) {
-  static const TItemSpec kDate{"Date:", 9, {{"DATE", 18, "ddddd"}, {}}};
-  static const TItemSpec kTime{"Time:", 9, {{"TIME", 16, "t"}, {}}};
-  static const TItemSpec kUsername{"Username:", 17, {{"USERNAME", 28, nullptr}, {}}};
-  static const TItemSpec kOfficer{"Officer:", 12, {{"OFFICER", 40, nullptr}, {}}};
-  static const TItemSpec kPersonnelNo{"Personnel No:", 21, {{"PERNO", 14, nullptr}, {}}};
-  static const TItemSpec kLogCode{
+const TItemLayout& ItemLayout(TLogItem item) {
+  static const TItemLayout kDate{"Date:", 9, {{"DATE", 18, "ddddd"}, {}}};
+  static const TItemLayout kTime{"Time:", 9, {{"TIME", 16, "t"}, {}}};
+  static const TItemLayout kUsername{"Username:", 17, {{"USERNAME", 28, nullptr}, {}}};
+  static const TItemLayout kOfficer{"Officer:", 12, {{"OFFICER", 40, nullptr}, {}}};
+  static const TItemLayout kPersonnelNo{"Personnel No:", 21, {{"PERNO", 14, nullptr}, {}}};
+  static const TItemLayout kLogCode{
       "Log Code/Description:", 32, {{"LOGCODE", 14, nullptr}, {"CODEDESC", 45, nullptr}}};
-  static const TItemSpec kDorm{
+  static const TItemLayout kDorm{
       "Dorm:", 9, {{"DOORMSCODE", 14, nullptr}, {"DOORMSDESC", 40, nullptr}}};
   switch (item) {
     case TLogItem::liDate:
@@ -76,14 +76,15 @@ QFont LogValueFont() {
 TAgencyHeader AddLogTitleBand(TLayoutBuilder& b, const TJailLogLayoutContext& ctx,
                               const QString& title, TReportPipeline* facilityRows, bool dorm,
                               TReportLabel** facilityLabel) {
-  TAgencyHeaderSpec spec = ctx.Agency->HeaderSpec(title, facilityRows ? facilityRows : ctx.Log);
-  spec.TitlePoints = 13;
-  spec.RangeFrom =
+  TAgencyHeaderSettings settings =
+      ctx.Agency->HeaderSettings(title, facilityRows ? facilityRows : ctx.Log);
+  settings.TitlePoints = 13;
+  settings.RangeFrom =
       RangeText(ctx.Range, &TDateTimeRangeModel::xsDateStart, &TDateTimeRangeModel::xsTimeStart);
-  spec.RangeTo =
+  settings.RangeTo =
       RangeText(ctx.Range, &TDateTimeRangeModel::xsDateEnd, &TDateTimeRangeModel::xsTimeEnd);
   TBandBuilder band = b.TitleBand(10);
-  TAgencyHeader header = AddAgencyHeader(band, spec);
+  TAgencyHeader header = AddAgencyHeader(band, settings);
   if (!facilityRows) {
     // The facility is a label the handler fills, in the place of the field.
     header.Facility->Visible = false;
@@ -152,13 +153,13 @@ double AddLogLine(TBandBuilder& band, TReportPipeline* rows, const TLogLine& lin
       x += 16 + kGapMm;
       continue;
     }
-    const TItemSpec& spec = ItemSpec(item);
-    band.Label(QString::fromLatin1(spec.Caption))
+    const TItemLayout& settings = ItemLayout(item);
+    band.Label(QString::fromLatin1(settings.Caption))
         .Font(LogCaptionFont())
         .AutoSize(false)
-        .At(x, yMm, spec.CaptionMm, kLineMm);
-    x += spec.CaptionMm;
-    for (const TFieldSpec& field : spec.Fields) {
+        .At(x, yMm, settings.CaptionMm, kLineMm);
+    x += settings.CaptionMm;
+    for (const TFieldLayout& field : settings.Fields) {
       if (!field.Field) continue;
       TItem<TReportDBText> text = band.DBText(QString::fromLatin1(field.Field), rows)
                                       .Font(LogValueFont())

@@ -28,11 +28,11 @@ class RosterDocument : public ::testing::Test {
     TLayoutBuilder b(Report);
     b.Letter().Portrait().Pipeline(&Pipe).Title("Active Inmate Roster");
     auto header = b.PageHeader(0);
-    TAgencyHeaderSpec headerSpec;
-    headerSpec.AgencyName = "Tally County Sheriff";
-    headerSpec.Title = "Active Inmate Roster";
-    headerSpec.FacilityPipeline = &Pipe;
-    const TAgencyHeader agency = AddAgencyHeader(header, headerSpec);
+    TAgencyHeaderSettings headerSettings;
+    headerSettings.AgencyName = "Tally County Sheriff";
+    headerSettings.Title = "Active Inmate Roster";
+    headerSettings.FacilityPipeline = &Pipe;
+    const TAgencyHeader agency = AddAgencyHeader(header, headerSettings);
     AddColumnCaptions(header, agency.BottomMm + 0.5, {{"Name", 0, 80}, {"Booking\nDate", 90, 25}});
     b.Group("FACICODE").NewPage().ResetPageNo();
     auto detail = b.Detail(6).Font(Arial(8));

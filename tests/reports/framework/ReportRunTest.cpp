@@ -42,7 +42,7 @@ class ReportRunTest : public ReportRunFixture {
       b.Letter().Pipeline(&rows);
       TAgencyBlock agency;
       TBandBuilder title = b.TitleBand(10);
-      AddAgencyHeader(title, agency.HeaderSpec(QStringLiteral("Roster"), &rows));
+      AddAgencyHeader(title, agency.HeaderSettings(QStringLiteral("Roster"), &rows));
       b.Detail(5).DBText("LNAME").At(0, 0, 40, 4);
       TBandBuilder footer = b.PageFooter(8);
       AddStandardPageFooter(footer, ReportSession().xsJBUserName);
