@@ -112,7 +112,7 @@ void RunEntry(benchmark::State& state, const char* handler, bool toPdf) {
       QStringLiteral("to"),
       (log ? day : QDate(2030, 12, 31)).toString("MM/dd/yyyy") + QStringLiteral(" 11:59 PM"));
   // The as-of dialogs take a moment, the single-day dialog a day alone.
-  const QString today = QDate::currentDate().toString("MM/dd/yyyy");
+  const QString today = day.toString("MM/dd/yyyy");
   world.Dialogs.SetAnswer(QStringLiteral("date"),
                           qstrcmp(handler, "mniRosterForSpecificDateClick") == 0
                               ? today

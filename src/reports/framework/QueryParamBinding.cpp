@@ -2,9 +2,19 @@
 
 #include "data/KsDataSet.h"
 
-void BindDateTimeParam(TKsCustomDataSet& query, const QString& name, const QDateTime& value) {
+namespace {
+TParam& TypedParam(TKsCustomDataSet& query, const QString& name, TFieldType type) {
   TParam* param = query.FindParam(name);
-  if (!param) param = &query.Params().CreateParam(ftDateTime, name, ptInput);
-  param->SetDataType(ftDateTime);
-  param->SetAsDateTime(value);
+  if (!param) param = &query.Params().CreateParam(type, name, ptInput);
+  param->SetDataType(type);
+  return *param;
+}
+}  // namespace
+
+void BindDateTimeParam(TKsCustomDataSet& query, const QString& name, const QDateTime& value) {
+  TypedParam(query, name, ftDateTime).SetAsDateTime(value);
+}
+
+void BindStringParam(TKsCustomDataSet& query, const QString& name, const QString& value) {
+  TypedParam(query, name, ftString).SetAsString(value);
 }

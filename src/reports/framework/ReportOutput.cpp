@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 
 namespace {
 
@@ -18,16 +17,6 @@ class TPreviewOutput : public IReportOutput {
 };
 
 IReportOutput* GOutput = nullptr;
-
-// Extension to the device name it selects; PNG pages are not a file device.
-QString DeviceForExtension(const QString& ext) {
-  static const QHash<QString, QString> devices{
-      {QStringLiteral("pdf"), QStringLiteral("PDFFile")},
-      {QStringLiteral("txt"), QStringLiteral("TextFile")},
-      {QStringLiteral("csv"), QStringLiteral("CSVFile")},
-      {QStringLiteral("xlsx"), QStringLiteral("XLSXFile")}};
-  return devices.value(ext.toLower());
-}
 
 }  // namespace
 
@@ -79,15 +68,15 @@ void TFileReportOutput::Deliver(const TReportDocument& document) {
   if (ext == QLatin1String("png")) {
     FWritten << TPngDevice().Write(document, fileName);
   } else {
-    const QString deviceName = DeviceForExtension(ext);
-    if (deviceName.isEmpty()) {
+    const TDeviceInfo* info = TDeviceRegistry::Instance().FindByExtension(ext);
+    if (!info) {
       QString message;
       IsSupported(fileName, &message);
       throw EReportDeviceError(message);
     }
-    std::unique_ptr<TOutputDevice> device = TDeviceRegistry::Instance().Create(deviceName);
+    std::unique_ptr<TOutputDevice> device = info->Create();
     auto* file = dynamic_cast<TFileOutputDevice*>(device.get());
-    if (!file) throw EReportDeviceError(QStringLiteral("%1 is not a file device.").arg(deviceName));
+    if (!file) throw EReportDeviceError(QStringLiteral("%1 is not a file device.").arg(info->Name));
     file->SetFileName(fileName);
     file->Print(document);
     FWritten << fileName;

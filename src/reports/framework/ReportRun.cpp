@@ -5,6 +5,7 @@
 #include "data/dmJailAdminReports.h"
 #include "data/utJailDateTimeLib.h"
 #include "reports/engine/ReportGenerator.h"
+#include "reports/framework/QueryParamBinding.h"
 #include "reports/framework/ReportOutput.h"
 
 namespace {
@@ -76,10 +77,7 @@ TRunQuery& TRunQuery::Add(const QString& line) {
 }
 
 TRunQuery& TRunQuery::BindString(const QString& name, const QString& value) {
-  TParam* param = FQuery.FindParam(name);
-  if (!param) param = &FQuery.Params().CreateParam(ftString, name, ptInput);
-  param->SetDataType(ftString);
-  param->SetAsString(value);
+  BindStringParam(FQuery, name, value);
   return *this;
 }
 

@@ -21,10 +21,7 @@ const QString kNoHeadCount = QStringLiteral(
 const QString kNoInmateCount = QStringLiteral("No records match the selected date and time.");
 
 void LogRun(const QString& table, const QString& note) {
-  TReportLogRow row;
-  row.Table = table;
-  row.Note = note;
-  WriteSessionReportLog(row);
+  WriteSessionReportLog({table, note});
 }
 
 // Whatever the head count entry asked, its rows are laid out, logged and

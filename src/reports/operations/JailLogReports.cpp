@@ -59,10 +59,7 @@ QString EntryTitle(const TJailLogEntry& entry, bool linked) {
 }
 
 void LogRun(const TJailLogEntry& entry) {
-  TReportLogRow row;
-  row.Table = QStringLiteral("JBLOG");
-  row.Note = QString::fromLatin1(entry.Note);
-  WriteSessionReportLog(row);
+  WriteSessionReportLog({QStringLiteral("JBLOG"), QString::fromLatin1(entry.Note)});
 }
 
 // The window, and for the dorm entries the dorms of the facility's log.

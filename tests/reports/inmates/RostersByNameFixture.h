@@ -5,8 +5,6 @@
 #include "reports/inmates/RostersByName.h"
 #include "reports/inmates/dmInmNameLongRpt.h"
 
-#include <QBuffer>
-
 #include <utility>
 #include <vector>
 
@@ -100,15 +98,7 @@ class RostersByNameFixture : public ReportRunFixture {
                                             : QStringLiteral("<no \"%1\">").arg(caption);
   }
 
-  static QByteArray PhotoJpeg() {
-    QImage photo(30, 40, QImage::Format_RGB32);
-    photo.fill(Qt::gray);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    photo.save(&buffer, "JPEG");
-    return bytes;
-  }
+  static QByteArray PhotoJpeg() { return Jpeg(QSize(30, 40), Qt::gray); }
 
   TReportCatalogue Catalogue;
 };
