@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/StartupPrompts.h"
 #include "cli/RunWorkstation.h"
 #include "core/UserPrompts.h"
 #include "reports/engine/DeviceRegistry.h"
@@ -14,10 +15,9 @@
 #include <memory>
 #include <optional>
 
-class TfrmJBReportsMain;
 class TReportCatalogue;
 struct TReportCatalogueEntry;
-class TRunModules;
+class TStartupSequence;
 
 // Who logs in for a headless session, and on which database.
 struct THeadlessLogin {
@@ -29,10 +29,11 @@ struct THeadlessLogin {
 };
 
 // The program as the catalogue window has it after start-up, without a
-// screen: the modules in start-up order, the login and facility choice of
-// the window (answered by the given prompts and login dialogs), the report
-// devices, and report dialogs and output as given. Command-line runs and
-// benchmarks run catalogue entries in it.
+// screen: the program's own start-up sequence (modules in their order, then
+// the catalogue window with its login and facility choice, answered by the
+// given prompts and login dialogs), the report devices, and report dialogs
+// and output as given. Command-line runs and benchmarks run catalogue
+// entries in it.
 class THeadlessSession {
  public:
   THeadlessSession(const THeadlessLogin& login, IUserPrompts& prompts, ILoginDialogs& logins,
@@ -56,6 +57,14 @@ class THeadlessSession {
   TReportOutputScope FOutputScope;
   TStandardDeviceRegistration FDevices;
   TppIniNoneRegistration FSettingsStorage;
-  std::unique_ptr<TRunModules> FModules;
-  std::unique_ptr<TfrmJBReportsMain> FWindow;
+  // Start-up's messages go to the session's prompts.
+  class TStartupMessages : public IStartupPrompts {
+   public:
+    void ShowError(const QString& message) override { UserPrompts().ShowError(message); }
+    void ShowInformation(const QString& message) override {
+      UserPrompts().ShowInformation(message);
+    }
+  } FStartupMessages;
+  std::unique_ptr<TStartupSequence> FStartup;
+  bool FRunning = false;
 };
